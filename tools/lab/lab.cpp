@@ -1,0 +1,62 @@
+#include "lab.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+namespace sorvane::lab {
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+  const char* space = " \t\r\n";
+  std::size_t b = s.find_first_not_of(space);
+  if (b == std::string_view::npos) return {};
+  return s.substr(b, s.find_last_not_of(space) - b + 1);
+}
+
+}  // namespace
+
+Lab::Lab(std::ostream& out, std::string gameDir) : out_(out), gameDir_(std::move(gameDir)) {
+  state_ = std::make_unique<Tsyori>();
+  cmdNewGame({});
+}
+
+void Lab::run(std::istream& script) {
+  std::string line;
+  while (std::getline(script, line)) execute(line);
+}
+
+void Lab::execute(std::string_view line) {
+  line = trim(line.substr(0, line.find('#')));
+  if (line.empty()) return;
+
+  std::size_t wordEnd = line.find_first_of(" \t");
+  std::string command(line.substr(0, wordEnd));
+  restOfLine_ = wordEnd == std::string_view::npos ? "" : std::string(trim(line.substr(wordEnd)));
+  Args args;
+  std::istringstream words(restOfLine_);
+  for (std::string w; words >> w;) args.push_back(w);
+
+  using Handler = std::string (Lab::*)(const Args&);
+  static const std::pair<std::string_view, Handler> kCommands[] = {
+      {"seed", &Lab::cmdSeed},       {"newgame", &Lab::cmdNewGame}, {"map", &Lab::cmdMap},
+      {"mapline", &Lab::cmdMapLine}, {"terrain", &Lab::cmdTerrain}, {"set", &Lab::cmdSet},
+      {"place", &Lab::cmdPlace},     {"global", &Lab::cmdGlobal},   {"print", &Lab::cmdPrint},
+      {"hash", &Lab::cmdHash},
+  };
+  for (const auto& [name, handler] : kCommands) {
+    if (name != command) continue;
+    std::string error;
+    try {
+      error = (this->*handler)(args);
+    } catch (const std::exception& e) {
+      error = e.what();
+    }
+    if (!error.empty()) out_ << "error: " << error << "\n";
+    return;
+  }
+  out_ << "error: unknown command " << command << "\n";
+}
+
+}  // namespace sorvane::lab
