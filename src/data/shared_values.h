@@ -33,6 +33,7 @@ class Name {
   friend bool operator==(const Name& a, const Name& b) { return a.text_ == b.text_; }
   friend bool operator==(const Name& a, std::string_view b) { return *a.text_ == b; }
   friend bool operator==(const Name& a, const char* b) { return *a.text_ == b; }
+  friend bool operator==(const Name& a, const std::string& b) { return *a.text_ == b; }
 
  private:
   static const std::string& emptyText();

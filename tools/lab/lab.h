@@ -40,6 +40,7 @@ class Lab {
   std::string printUnit(const Args& a);
   std::string printGrid(const Args& a);
   std::string printState();
+  std::string printCatalogue(const Args& a);  // skill, ability, special, creature
 
   std::ostream& out_;
   std::string gameDir_;

@@ -7,6 +7,7 @@
 #include "lab_parse.h"
 #include "state_fields.h"
 #include "state_hash.h"
+#include "catalogue_fields.h"
 #include "unit_fields.h"
 
 namespace sorvane::lab {
@@ -44,6 +45,11 @@ std::string Lab::cmdNewGame(const Args& a) {
   fresh->maxY = kMapH - 1;
   fillGrid(fresh->unitAt, i32{-1});
   fillGrid(fresh->unitAtW, i32{-1});
+  // The catalogues, in start-up order.
+  Tdeta& d = *fresh->D;
+  d.InitSkills();
+  d.InitAbilities();
+  d.InitCreatures();
   state_ = std::move(fresh);
   return {};
 }
@@ -102,6 +108,7 @@ std::string Lab::cmdPrint(const Args& a) {
   if (a[0] == "unit") return printUnit(a);
   if (a[0] == "grid") return printGrid(a);
   if (a[0] == "state") return a.size() == 1 ? printState() : "usage: print state";
+  if (a[0] == "skill" || a[0] == "ability" || a[0] == "special" || a[0] == "creature") return printCatalogue(a);
   return "nothing to print called " + a[0];
 }
 
@@ -129,6 +136,20 @@ std::string Lab::printGrid(const Args& a) {
 
 std::string Lab::printState() {
   for (const auto& [name, value] : describeState(*state_)) out_ << name << "=" << value << "\n";
+  return {};
+}
+
+std::string Lab::printCatalogue(const Args& a) {
+  if (a.size() != 2) return "usage: print " + a[0] + " ID";
+  const Tdeta& d = *state_->D;
+  i32 id = 0;
+  Fields fields;
+  if (a[0] == "skill" && parseIndex(a[1], kSkillCount, id)) fields = describeSkill(d.skills[id]);
+  else if (a[0] == "ability" && parseIndex(a[1], kAbilityCount, id)) fields = describeAbility(d.abilities[id]);
+  else if (a[0] == "special" && parseIndex(a[1], kSpecialCount, id)) fields = describeSpecial(d.specials[id]);
+  else if (a[0] == "creature" && parseIndex(a[1], kCreatureCount, id)) fields = describeCreature(d.creatures[id]);
+  else return "no " + a[0] + " " + a[1];
+  for (const auto& [name, value] : fields) out_ << name << "=" << value << "\n";
   return {};
 }
 
