@@ -43,7 +43,7 @@ void Lab::execute(std::string_view line) {
       {"seed", &Lab::cmdSeed},       {"newgame", &Lab::cmdNewGame}, {"map", &Lab::cmdMap},
       {"mapline", &Lab::cmdMapLine}, {"terrain", &Lab::cmdTerrain}, {"set", &Lab::cmdSet},
       {"place", &Lab::cmdPlace},     {"global", &Lab::cmdGlobal},   {"print", &Lab::cmdPrint},
-      {"hash", &Lab::cmdHash},
+      {"hash", &Lab::cmdHash},       {"setk", &Lab::cmdSetK},       {"stage", &Lab::cmdStage},
   };
   for (const auto& [name, handler] : kCommands) {
     if (name != command) continue;

@@ -36,6 +36,9 @@ class Lab {
   std::string cmdGlobal(const Args& a);
   std::string cmdPrint(const Args& a);
   std::string cmdHash(const Args& a);
+  std::string cmdSetK(const Args& a);   // lab_stage_commands.cpp
+  std::string cmdStage(const Args& a);
+  std::string printUnits(const Args& a);
 
   std::string printUnit(const Args& a);
   std::string printGrid(const Args& a);

@@ -45,11 +45,17 @@ std::string Lab::cmdNewGame(const Args& a) {
   fresh->maxY = kMapH - 1;
   fillGrid(fresh->unitAt, i32{-1});
   fillGrid(fresh->unitAtW, i32{-1});
-  // The catalogues, in start-up order.
+  // The catalogues, then the new-game reset of the data store and the player's master.
   Tdeta& d = *fresh->D;
   d.InitSkills();
   d.InitAbilities();
   d.InitCreatures();
+  for (Tcst& entry : d.creatures) entry.Lv = 10;
+  for (int owned : {0, 25, 92}) d.acquired[owned] = 1;
+  d.charOpen[0] = 1;
+  fresh->SetK(0, kFirstMaster, 0);
+  fresh->stageNo = -1;  // the next battle chooses its stage and map
+  fresh->mapNo = -1;
   state_ = std::move(fresh);
   return {};
 }
@@ -108,6 +114,7 @@ std::string Lab::cmdPrint(const Args& a) {
   if (a[0] == "unit") return printUnit(a);
   if (a[0] == "grid") return printGrid(a);
   if (a[0] == "state") return a.size() == 1 ? printState() : "usage: print state";
+  if (a[0] == "units") return printUnits(a);
   if (a[0] == "skill" || a[0] == "ability" || a[0] == "special" || a[0] == "creature") return printCatalogue(a);
   return "nothing to print called " + a[0];
 }
