@@ -144,10 +144,14 @@ void writePairTable(Bytes& out, const PairTable& table) {
   }
 }
 
+// Occurrences of each pair in a block; a block is short enough for 16 bits.
+using PairCounts = std::array<std::uint16_t, 65536>;
+static_assert(kBlockSize < 65536);
+
 // Replaces the most frequent pair with a free code until no pair repeats
-// often enough or no code is free, then writes the block.
-// `pairCount` is 65536 zeros on entry and is left that way.
-void compressBlock(const std::uint8_t* data, std::size_t size, std::vector<int>& pairCount, Bytes& out) {
+// often enough or no code is free, then writes the block. `pairCount` is all
+// zeros on entry and is left that way.
+void compressBlock(const std::uint8_t* data, std::size_t size, PairCounts& pairCount, Bytes& out) {
   std::vector<std::uint8_t> buf(data, data + size);
   PairTable table;
   std::array<bool, 256> taken{};  // occurs in the data, or already stands for a pair
@@ -208,7 +212,9 @@ void compressBlock(const std::uint8_t* data, std::size_t size, std::vector<int>&
 
 Bytes ExpandBytePairs(const std::uint8_t* data, std::size_t size, std::size_t expandedSize) {
   Bytes out;
-  out.reserve(expandedSize);
+  // Reserve what the data can plausibly fill; a damaged size must not cost
+  // a huge allocation before the blocks are even read.
+  out.reserve(std::min(expandedSize, size * 64 + 4096));
   BlockReader in(data, size);
   while (!in.atEnd()) expandBlock(in, out, expandedSize);
   out.resize(expandedSize);  // data that ends early leaves zeros behind it
@@ -217,7 +223,7 @@ Bytes ExpandBytePairs(const std::uint8_t* data, std::size_t size, std::size_t ex
 
 Bytes CompressBytePairs(const Bytes& data) {
   Bytes out;
-  std::vector<int> pairCount(65536, 0);  // shared by all blocks: small blocks are common
+  thread_local PairCounts pairCount{};  // reused: clearing 128 KiB costs more than packing a small entry
   std::size_t pos = 0;
   while (pos < data.size()) {
     std::array<bool, 256> seen{};
