@@ -9,9 +9,15 @@ namespace {
 
 // Every distinct name the game has ever built. Nodes never move or die, so a
 // Name may keep a plain pointer to its text.
+// Looked up by string_view, so finding a name that exists allocates nothing.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
 struct InternPool {
   std::mutex lock;
-  std::unordered_set<std::string> texts;
+  std::unordered_set<std::string, TextHash, std::equal_to<>> texts;
 };
 
 InternPool& pool() {
@@ -37,7 +43,8 @@ Name::Name(std::string_view text) {
   }
   InternPool& p = pool();
   std::lock_guard guard(p.lock);
-  text_ = &*p.texts.emplace(text).first;
+  auto found = p.texts.find(text);
+  text_ = found != p.texts.end() ? &*found : &*p.texts.emplace(text).first;
 }
 
 }  // namespace sorvane
