@@ -44,6 +44,14 @@ void Lab::execute(std::string_view line) {
       {"mapline", &Lab::cmdMapLine}, {"terrain", &Lab::cmdTerrain}, {"set", &Lab::cmdSet},
       {"place", &Lab::cmdPlace},     {"global", &Lab::cmdGlobal},   {"print", &Lab::cmdPrint},
       {"hash", &Lab::cmdHash},       {"setk", &Lab::cmdSetK},       {"stage", &Lab::cmdStage},
+      {"select", &Lab::cmdSelect},   {"hosei", &Lab::cmdHosei},     {"moveReach", &Lab::cmdMoveReach},
+      {"summonReach", &Lab::cmdSummonReach}, {"skillReach", &Lab::cmdSkillReach},
+      {"skillArea", &Lab::cmdSkillArea},     {"specialReach", &Lab::cmdSpecialReach},
+      {"specialArea", &Lab::cmdSpecialArea}, {"move", &Lab::cmdMove},
+      {"skill", &Lab::cmdSkill},     {"summon", &Lab::cmdSummon},   {"return", &Lab::cmdReturn},
+      {"use", &Lab::cmdUse},         {"start", &Lab::cmdStart},     {"tchange", &Lab::cmdTchange},
+      {"surrender", &Lab::cmdSurrender}, {"answer", &Lab::cmdAnswer}, {"feedback", &Lab::cmdFeedback},
+      {"ai", &Lab::cmdAiCheck},      {"autoplay", &Lab::cmdAutoplay}, {"battle", &Lab::cmdBattle},
   };
   for (const auto& [name, handler] : kCommands) {
     if (name != command) continue;

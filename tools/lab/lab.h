@@ -9,7 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "campaign/campaign.h"
 #include "data/syori.h"
+#include "rules/battle.h"
+#include "rules/recording_presenter.h"
 
 namespace sorvane::lab {
 
@@ -45,10 +48,44 @@ class Lab {
   std::string printState();
   std::string printCatalogue(const Args& a);  // skill, ability, special, creature
 
+  // Battle commands (lab_battle_commands.cpp).
+  std::string cmdSelect(const Args& a);
+  std::string cmdHosei(const Args& a);
+  std::string cmdMoveReach(const Args& a);
+  std::string cmdSummonReach(const Args& a);
+  std::string cmdSkillReach(const Args& a);
+  std::string cmdSkillArea(const Args& a);
+  std::string cmdSpecialReach(const Args& a);
+  std::string cmdSpecialArea(const Args& a);
+  std::string cmdMove(const Args& a);
+  std::string cmdSkill(const Args& a);
+  std::string cmdSummon(const Args& a);
+  std::string cmdReturn(const Args& a);
+  std::string cmdUse(const Args& a);
+  std::string cmdStart(const Args& a);
+  std::string cmdTchange(const Args& a);
+  std::string cmdSurrender(const Args& a);
+  std::string cmdAnswer(const Args& a);
+  std::string cmdFeedback(const Args& a);
+  std::string cmdAi(const Args& a);
+  std::string printBattle(const Args& a);
+  std::string printProgress(const Args& a);
+  // Opponent commands (lab_ai_commands.cpp): `ai U` (and `ai on|off` through cmdAi), autoplay, battle.
+  std::string cmdAiCheck(const Args& a);
+  std::string cmdAutoplay(const Args& a);
+  std::string cmdBattle(const Args& a);
+  // The battle over the current game state, made when first needed.
+  Battle& battle();
+
   std::ostream& out_;
   std::string gameDir_;
   std::unique_ptr<Tsyori> state_;
   std::string restOfLine_;  // the text after the command word, for commands that take free text
+  Campaign campaign_;
+  RecordingPresenter presenter_;   // what the battle showed, until `feedback` prints it
+  std::unique_ptr<Battle> battle_;  // dropped with the game state it works on
+  bool opponentPlays_ = true;       // the computer plays its phases (`ai on|off`)
+  bool autoplay_ = false;           // the computer plays every side (`autoplay on|off`)
 };
 
 }  // namespace sorvane::lab

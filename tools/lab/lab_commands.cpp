@@ -57,6 +57,7 @@ std::string Lab::cmdNewGame(const Args& a) {
   fresh->stageNo = -1;  // the next battle chooses its stage and map
   fresh->mapNo = -1;
   state_ = std::move(fresh);
+  battle_.reset();  // it worked on the old state
   return {};
 }
 
@@ -106,6 +107,8 @@ std::string Lab::cmdPlace(const Args& a) {
 
 std::string Lab::cmdGlobal(const Args& a) {
   if (auto e = needArgs(a, 2, "global NAME VALUE"); !e.empty()) return e;
+  std::string error;
+  if (setBattleField(battle(), a[0], a[1], error)) return error;
   return setStateField(*state_, a[0], a[1]);
 }
 
@@ -115,6 +118,8 @@ std::string Lab::cmdPrint(const Args& a) {
   if (a[0] == "grid") return printGrid(a);
   if (a[0] == "state") return a.size() == 1 ? printState() : "usage: print state";
   if (a[0] == "units") return printUnits(a);
+  if (a[0] == "battle") return printBattle(a);
+  if (a[0] == "progress") return printProgress(a);
   if (a[0] == "skill" || a[0] == "ability" || a[0] == "special" || a[0] == "creature") return printCatalogue(a);
   return "nothing to print called " + a[0];
 }
@@ -143,6 +148,7 @@ std::string Lab::printGrid(const Args& a) {
 
 std::string Lab::printState() {
   for (const auto& [name, value] : describeState(*state_)) out_ << name << "=" << value << "\n";
+  for (const auto& [name, value] : describeBattle(battle())) out_ << name << "=" << value << "\n";
   return {};
 }
 

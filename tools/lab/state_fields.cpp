@@ -32,6 +32,61 @@ const StateField kStateFields[] = {
     {"mapNo", &Tsyori::mapNo},         {"winCondition", &Tsyori::winCondition},
 };
 
+struct BattleField {
+  std::string_view name;
+  std::variant<i32 Battle::*, byte Battle::*> member;
+};
+
+// The battle's scalars in the order the battle declares them.
+const BattleField kBattleFields[] = {
+    {"phaseTeam", &Battle::phaseTeam},     {"firstTeam", &Battle::firstTeam},
+    {"turn", &Battle::turn},               {"battleResult", &Battle::battleResult},
+    {"pickMode", &Battle::pickMode},       {"pickCommand", &Battle::pickCommand},
+    {"curSkill", &Battle::curSkill},       {"curUser", &Battle::curUser},
+    {"userX", &Battle::userX},             {"userY", &Battle::userY},
+    {"curTarget", &Battle::curTarget},     {"targetX", &Battle::targetX},
+    {"targetY", &Battle::targetY},         {"hitRate", &Battle::hitRate},
+    {"critRate", &Battle::critRate},       {"procRate", &Battle::procRate},
+    {"evaRate", &Battle::evaRate},         {"power", &Battle::power},
+    {"atkValue", &Battle::atkValue},       {"defValue", &Battle::defValue},
+    {"userMagic", &Battle::userMagic},     {"targetMagic", &Battle::targetMagic},
+    {"resolving", &Battle::resolving},     {"killCount", &Battle::killCount},
+    {"creatureBalance", &Battle::creatureBalance}, {"skillElem", &Battle::skillElem},
+    {"skillAreaValue", &Battle::skillAreaValue},
+};
+
+struct RecordField {
+  std::string_view name;
+  i32 RecordCounters::*member;
+};
+
+// The record counters in the order the records keep them.
+const RecordField kRecordFields[] = {
+    {"recBattles", &RecordCounters::recBattles},
+    {"recEventBattles", &RecordCounters::recEventBattles},
+    {"recFreeBattles", &RecordCounters::recFreeBattles},
+    {"recWins", &RecordCounters::recWins},
+    {"recLosses", &RecordCounters::recLosses},
+    {"recDraws", &RecordCounters::recDraws},
+    {"recMoves", &RecordCounters::recMoves},
+    {"recSkills", &RecordCounters::recSkills},
+    {"recSummons", &RecordCounters::recSummons},
+    {"recReturns", &RecordCounters::recReturns},
+    {"recSteps", &RecordCounters::recSteps},
+    {"recDamageDealt", &RecordCounters::recDamageDealt},
+    {"recDamageTaken", &RecordCounters::recDamageTaken},
+    {"recHealed", &RecordCounters::recHealed},
+    {"recOwnMasterDeaths", &RecordCounters::recOwnMasterDeaths},
+    {"recOwnCreatureDeaths", &RecordCounters::recOwnCreatureDeaths},
+    {"recOwnFamiliarDeaths", &RecordCounters::recOwnFamiliarDeaths},
+    {"recEnemyMasterDeaths", &RecordCounters::recEnemyMasterDeaths},
+    {"recEnemyCreatureDeaths", &RecordCounters::recEnemyCreatureDeaths},
+    {"recEnemyFamiliarDeaths", &RecordCounters::recEnemyFamiliarDeaths},
+    {"recReserved", &RecordCounters::recReserved},
+    {"recMaxDamage", &RecordCounters::recMaxDamage},
+    {"recMaxKills", &RecordCounters::recMaxKills},
+};
+
 template <class T>
 std::string cellText(const T& value) {
   if constexpr (std::is_same_v<T, std::string>) return value.empty() ? "." : value;
@@ -46,7 +101,8 @@ std::vector<std::pair<std::string, std::string>> describeState(const Tsyori& sta
     std::string value = std::visit([&](auto member) { return std::to_string(+(state.*member)); }, f.member);
     out.emplace_back(std::string(f.name), value);
   }
-  out.emplace_back("gameDir", state.gameDir);
+  // gameDir is where this copy of the game is installed, not part of a
+  // position: it is left out so that printed states compare across machines.
   return out;
 }
 
@@ -64,6 +120,44 @@ std::string setStateField(Tsyori& state, const std::string& name, const std::str
     return {};
   }
   return "no game-state field " + name;
+}
+
+std::vector<std::pair<std::string, std::string>> describeBattle(const Battle& battle) {
+  std::vector<std::pair<std::string, std::string>> out;
+  for (const BattleField& f : kBattleFields) {
+    std::string value = std::visit([&](auto member) { return std::to_string(+(battle.*member)); }, f.member);
+    out.emplace_back(std::string(f.name), value);
+  }
+  return out;
+}
+
+std::vector<std::pair<std::string, std::string>> describeRecords(const RecordCounters& records) {
+  std::vector<std::pair<std::string, std::string>> out;
+  for (const RecordField& f : kRecordFields) out.emplace_back(std::string(f.name), std::to_string(records.*f.member));
+  return out;
+}
+
+bool setBattleField(Battle& battle, const std::string& name, const std::string& value, std::string& error) {
+  i32* target = nullptr;
+  byte* flag = nullptr;
+  if (name == "BP") target = &battle.campaign.BP;
+  for (const RecordField& f : kRecordFields)
+    if (f.name == name) target = &(battle.d.records.*f.member);
+  for (const BattleField& f : kBattleFields) {
+    if (f.name != name) continue;
+    if (auto* m = std::get_if<i32 Battle::*>(&f.member)) target = &(battle.**m);
+    else flag = &(battle.*std::get<byte Battle::*>(f.member));
+  }
+  if (!target && !flag) return false;
+  i32 number = 0;
+  if (!parseInt(value, number)) {
+    error = "not a number: " + value;
+    return true;
+  }
+  if (target) *target = number;
+  else *flag = static_cast<byte>(number);
+  error.clear();
+  return true;
 }
 
 bool gridCell(const Tsyori& state, const std::string& name, int x, int y, std::string& cell) {

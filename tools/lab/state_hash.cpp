@@ -79,7 +79,7 @@ std::uint64_t stateHash(const Tsyori& state) {
   for (i32 v : state.actValue.all()) h.addRaw(v);
 
   for (const auto& [name, value] : describeState(state))
-    if (name != "gameDir") h.add(value);  // the install folder is not part of a position
+    h.add(value);
   h.add(std::to_string(state.rng.state()));
   return h.value();
 }
