@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "lab.h"
+#include "lab_script.h"
 
 namespace sorvane::lab {
 namespace {
@@ -22,27 +22,12 @@ const std::string kStoryZero =
     "start 1\n"
     "feedback\n";
 
-std::string runScript(const std::string& script) {
-  std::ostringstream out;
-  Lab lab(out, SORVANE_GAME_DIR);
-  std::istringstream in(script);
-  lab.run(in);
-  return out.str();
-}
-
 // What `script` prints after the set-up has run.
 std::string after(const std::string& setup, const std::string& script) {
   std::string before = runScript(setup);
   std::string all = runScript(setup + script);
   EXPECT_EQ(all.substr(0, before.size()), before);
   return all.substr(before.size());
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string l; std::getline(in, l);) out.push_back(l);
-  return out;
 }
 
 bool has(const std::string& out, const std::string& line) { return ("\n" + out).find("\n" + line + "\n") != std::string::npos; }

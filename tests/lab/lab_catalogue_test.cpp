@@ -2,18 +2,10 @@
 
 #include <sstream>
 
-#include "lab.h"
+#include "lab_script.h"
 
 namespace sorvane::lab {
 namespace {
-
-std::string run(const std::string& script) {
-  std::ostringstream out;
-  Lab lab(out, SORVANE_GAME_DIR);
-  std::istringstream in(script);
-  lab.run(in);
-  return out.str();
-}
 
 TEST(LabCatalogue, PrintsEntriesInRecordOrder) {
   struct Case {
@@ -26,7 +18,7 @@ TEST(LabCatalogue, PrintsEntriesInRecordOrder) {
       {"print creature 57", "Name=けつばん", "\nElem=7\n", "TU=4"},
   };
   for (const Case& c : cases) {
-    std::string out = run(c.command + "\n");
+    std::string out = runScript(c.command + "\n");
     EXPECT_EQ(out.rfind(c.first + "\n", 0), 0u) << c.command << "\n" << out;
     EXPECT_NE(out.find(c.contains), std::string::npos) << c.command << "\n" << out;
     EXPECT_EQ(out.substr(out.size() - c.last.size() - 1), c.last + "\n") << c.command;
@@ -34,13 +26,13 @@ TEST(LabCatalogue, PrintsEntriesInRecordOrder) {
 }
 
 TEST(LabCatalogue, NewGameFillsTheCatalogues) {
-  std::string out = run("print creature 251\n");
+  std::string out = runScript("print creature 251\n");
   EXPECT_NE(out.find("\nLv=10\n"), std::string::npos);
   EXPECT_NE(out.find("\nSk=201,"), std::string::npos);
 }
 
 TEST(LabCatalogue, RefusesIdsOutsideTheCatalogue) {
-  std::string out = run("print skill 319\nprint ability -1\nprint special 13\nprint creature x\nprint creature\n");
+  std::string out = runScript("print skill 319\nprint ability -1\nprint special 13\nprint creature x\nprint creature\n");
   std::istringstream lines(out);
   int errors = 0;
   for (std::string l; std::getline(lines, l);) errors += l.rfind("error: ", 0) == 0;

@@ -2,26 +2,11 @@
 
 #include <sstream>
 
-#include "lab.h"
+#include "lab_script.h"
 
 namespace sorvane::lab {
 namespace {
 
-// Runs a script in a fresh lab and returns what it printed.
-std::string runScript(const std::string& script) {
-  std::ostringstream out;
-  Lab lab(out, SORVANE_GAME_DIR);
-  std::istringstream in(script);
-  lab.run(in);
-  return out.str();
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string l; std::getline(in, l);) out.push_back(l);
-  return out;
-}
 
 TEST(Lab, BadCommandsReportAndTheScriptGoesOn) {
   std::string out = runScript(

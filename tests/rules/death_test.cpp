@@ -4,13 +4,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "battle_fixture.h"
+#include "skill_fixture.h"
 
 namespace sorvane::testing {
 namespace {
 
-constexpr int kPlainCreature = 12;
-constexpr int kTestSkill = 194;
 
 // A presenter that also notes the master's SP at the moment its gain is shown.
 class SpWatchingPresenter : public RecordingPresenter {

@@ -5,12 +5,11 @@
 #include <cstring>
 #include <vector>
 
-#include "battle_fixture.h"
+#include "skill_fixture.h"
 
 namespace sorvane::testing {
 namespace {
 
-constexpr int kPlainCreature = 12;
 
 class FeedbackTest : public BattleFixture {
  protected:

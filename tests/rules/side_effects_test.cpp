@@ -5,44 +5,18 @@
 #include <utility>
 #include <vector>
 
-#include "battle_fixture.h"
+#include "skill_fixture.h"
 
 namespace sorvane::testing {
 namespace {
 
-constexpr int kTestSkill = 194;
-constexpr int kPlainCreature = 12;  // エウリノーム: no innate abilities
 
-class SideEffectTest : public BattleFixture {
+class SideEffectTest : public SkillFixture {
  protected:
-  // A skill without damage that always hits one unit.
-  Twst& testSkill(i32 power = 0) {
-    Twst& sk = state.D->skills[kTestSkill];
-    sk = Twst{};
-    sk.Name = "試し技";
-    sk.Id = kTestSkill;
-    sk.Power = power;
-    sk.Hit = 100;
-    sk.Range = 5;
-    sk.Area = 1;
-    sk.Cat = 1;
-    sk.Special = 1;
-    return sk;
-  }
+  // A special skill without damage (unless given power) that always hits one unit.
+  Twst& testSkill(i32 power = 0) { return SkillFixture::testSkill(power, None, 1); }
 
-  Tkst& plain(int i, int type, int x, int y, i32 lv = 20) {
-    Tkst& u = put(i, type, lv, x, y);
-    abilities(i, {});
-    u.Lv = lv;
-    u.Elem = None;
-    u.Atk = u.Def = u.Mag = 10;
-    u.HPMax = u.HP = 200;
-    u.SPMax = 50;
-    u.SP = 30;
-    u.AtkB = u.DefB = u.MagB = u.MovB = u.CritB = u.HitB = u.EvaB = u.ProcB = u.HealRes = 0;
-    for (int s = 0; s < kStatusCount; ++s) u.status(s) = 0;
-    return u;
-  }
+  Tkst& plain(int i, int type, int x, int y, i32 lv = 20) { return SkillFixture::plain(i, type, x, y, lv, 200); }
 
   // Both masters, the user (creature 1 on (5, 5)) and the target (creature 17 on (6, 5)).
   void duel() {
@@ -52,24 +26,6 @@ class SideEffectTest : public BattleFixture {
     plain(16, masterEntry(1, Mage), 16, 12);
     plain(1, kPlainCreature, 5, 5);
     plain(17, kPlainCreature, 6, 5);
-  }
-
-  void aim(std::initializer_list<std::pair<int, int>> cells) {
-    for (auto& column : state.areaPath)
-      for (auto& cell : column) cell.clear();
-    bool centre = true;
-    for (auto [x, y] : cells) {
-      state.areaPath[x][y] = centre ? "0" : "1";
-      centre = false;
-    }
-  }
-
-  void use(int user, int skillId, std::initializer_list<std::pair<int, int>> cells) {
-    state.selUnit = user;
-    ASSERT_TRUE(battle.findCell(state.unitAt, user, state.selX, state.selY));
-    state.selSkill = skillId;
-    aim(cells);
-    battle.skillA();
   }
 
   void hitTarget() { use(1, kTestSkill, {{6, 5}}); }

@@ -8,13 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "battle_fixture.h"
+#include "skill_fixture.h"
 
 namespace sorvane::testing {
 namespace {
 
-constexpr int kTestSkill = 194;  // an id no list uses: each test writes its own skill there
-constexpr int kPlainCreature = 12;  // エウリノーム: no innate abilities
 constexpr int kRockMountain = 9, kPlain = 1;
 
 // Every number of a unit record, and whether its names and skill list are the same.
@@ -31,62 +29,13 @@ std::vector<i32> snapshot(const Tkst& u) {
   return v;
 }
 
-class SkillTest : public BattleFixture {
+class SkillTest : public SkillFixture {
  protected:
-  // A clean one-target physical skill: always hits, never critical.
-  Twst& testSkill(i32 power, i32 elem = None) {
-    Twst& sk = state.D->skills[kTestSkill];
-    sk = Twst{};
-    sk.Name = "試し技";
-    sk.Id = kTestSkill;
-    sk.Elem = elem;
-    sk.Power = power;
-    sk.Hit = 100;
-    sk.Range = 5;
-    sk.Area = 1;
-    sk.Cat = 1;
-    return sk;
-  }
-
-  // A unit with plain numbers and no abilities.
-  Tkst& plain(int i, int type, int x, int y, i32 lv = 20) {
-    Tkst& u = put(i, type, lv, x, y);
-    abilities(i, {});
-    u.Lv = lv;
-    u.Elem = None;
-    u.Atk = u.Def = u.Mag = 10;
-    u.HPMax = u.HP = 500;
-    u.SPMax = 50;
-    u.SP = 30;
-    u.AtkB = u.DefB = u.MagB = u.MovB = u.CritB = u.HitB = u.EvaB = u.ProcB = u.HealRes = 0;
-    for (int s = 0; s < kStatusCount; ++s) u.status(s) = 0;
-    return u;
-  }
-
   // Both masters on an empty field.
   void standardSides() {
     fillGrid(state.unitAt, i32{-1});
     plain(0, masterEntry(0, Warrior), 2, 2);
     plain(16, masterEntry(1, Mage), 16, 12);
-  }
-
-  // The area of the use: the first cell is its centre.
-  void aim(std::initializer_list<std::pair<int, int>> cells) {
-    for (auto& column : state.areaPath)
-      for (auto& cell : column) cell.clear();
-    bool centre = true;
-    for (auto [x, y] : cells) {
-      state.areaPath[x][y] = centre ? "0" : "1";
-      centre = false;
-    }
-  }
-
-  void use(int user, int skillId, std::initializer_list<std::pair<int, int>> cells) {
-    state.selUnit = user;
-    ASSERT_TRUE(battle.findCell(state.unitAt, user, state.selX, state.selY));
-    state.selSkill = skillId;
-    aim(cells);
-    battle.skillA();
   }
 
   // What the AI does for one trial: a fresh working copy and skillA_s1 with
