@@ -12,6 +12,7 @@
 
 #include "data/tables/skill_rows.h"
 #include "rules/battle.h"
+#include "rules/show.h"
 
 namespace sorvane {
 
@@ -119,17 +120,6 @@ constexpr CounterAilment kCounterAilments[] = {
     {158, fx::Sleep, 25, 16},     // [睡眠カウンター]
     {159, fx::Stone, 5, 3},       // [石化カウンター]
 };
-
-// A floating text; the text is only built when it will be shown.
-void show(Battle& b, int u, i32 n, std::string_view text) {
-  if (b.s.simulating) return;
-  b.LAnime(u, n, std::string(text));
-}
-
-void showAbility(Battle& b, int u, int abilityId) {
-  if (b.s.simulating) return;
-  b.LAnime(u, 9000, b.d.abilityName(abilityId));
-}
 
 // The first of `ids` that u holds, or 0.
 int firstHeld(const Battle& b, const Tkst& u, std::initializer_list<int> ids) {

@@ -11,6 +11,7 @@
 #include "data/tables/skill_rows.h"
 #include "data/terrain.h"
 #include "rules/battle.h"
+#include "rules/show.h"
 
 namespace sorvane {
 
@@ -46,17 +47,6 @@ constexpr int Erosion = 405;              // [侵食]
 
 constexpr i32 kDecoy = 207;
 constexpr i32 kRock = 208;
-
-// A floating text; the text is only built when it will be shown.
-void show(Battle& b, int u, i32 n, std::string_view text) {
-  if (b.s.simulating) return;
-  b.LAnime(u, n, std::string(text));
-}
-
-void showAbility(Battle& b, int u, int abilityId) {
-  if (b.s.simulating) return;
-  b.LAnime(u, 9000, b.d.abilityName(abilityId));
-}
 
 int distance(int x1, int y1, int x2, int y2) { return std::abs(x1 - x2) + std::abs(y1 - y2); }
 
