@@ -6,55 +6,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "data/ability_ids.h"
 #include "rules/battle.h"
 
 namespace sorvane::ai {
-
-// Passive abilities the opponent weighs (ids of the ability catalogue).
-namespace ab {
-constexpr int FullControl = 14;        // [完全操作]
-constexpr int AreaGravity = 31;        // [範囲重力]
-constexpr int ShadowStep = 32;         // [影踏み]
-constexpr int ShadowStitch = 33;       // [影縫い]
-constexpr int AreaPoison = 34;         // [範囲毒]
-constexpr int Limiter = 41;            // [リミッター]
-constexpr int Rooted = 42;             // [不動]
-constexpr int PoisonAtkUp = 45;        // [毒時攻撃アップ]
-constexpr int Flight = 81;             // [飛行]
-constexpr int Spirit = 82;             // [霊体]
-constexpr int AtkUp = 83;              // [攻撃強化]
-constexpr int DefUp = 84;              // [防御強化]
-constexpr int MagUp = 85;              // [魔力強化]
-constexpr int MovUp = 86;              // [移動強化]
-constexpr int CritUp = 87;             // [クリティカル率上昇]
-constexpr int HitUp = 88;              // [命中率上昇]
-constexpr int EvaUp = 89;              // [回避率上昇]
-constexpr int ProcUp = 90;             // [追加効果発動率上昇]
-constexpr int Satori = 92;             // [サトリ]
-constexpr int Concentration = 93;      // [精神統一]
-constexpr int ProcSpRecover = 131;     // [追加効果SP回復]
-constexpr int HurtSpRecover = 145;     // [被ダメSP回復]
-constexpr int Revive = 211;            // [復活]
-constexpr int Phoenix = 212;           // [不死鳥]
-constexpr int Ghost = 213;             // [亡霊]
-constexpr int DeathAwakening = 214;    // [死の覚醒]
-constexpr int Undying = 215;           // [不死]
-constexpr int TimeReversal = 216;      // [時間逆行]
-constexpr int Obstacle = 246;          // [障害物]
-constexpr int CriticalGuard = 281;     // [クリティカル耐性]
-constexpr int Guardian = 286;          // [守護]
-constexpr int SideCriticalGuard = 289; // [味方クリティカル耐性]
-constexpr int PoisonResist = 301;      // [毒耐性]
-constexpr int ActionResist = 307;      // [行動不能耐性]
-constexpr int AilmentResist = 310;     // [状態異常耐性]
-constexpr int StatusFixed = 321;       // [ステータス固定]
-constexpr int FullResist = 323;        // [完全耐性]
-constexpr int SpiritCall = 331;        // [精霊迎え]
-constexpr int BeastMother = 335;       // [幻獣の母]
-constexpr int AntiGravity = 341;       // [反重力]
-constexpr int AutoFollow = 344;        // [自動追尾]
-constexpr int Sluggish = 345;          // [鈍足]
-}  // namespace ab
 
 constexpr i32 kWholeMapArea = 99;
 constexpr i32 kCharge = 13;            // skill effect: the user rushes next to its target

@@ -82,10 +82,10 @@ struct MoveTrigger {
   bool byMovement;  // amounts are per movement point of the unit touched
 };
 constexpr MoveTrigger kMoveTriggers[] = {
-    {ab::AreaGravity, 4, -300, 300, false},
-    {ab::ShadowStep, 3, -50, 50, true},
-    {ab::ShadowStitch, 2, -300, 600, false},
-    {ab::AreaPoison, 3, -500, 500, false},
+    {ability::AreaGravity, 4, -300, 300, false},
+    {ability::ShadowStep, 3, -50, 50, true},
+    {ability::ShadowStitch, 2, -300, 600, false},
+    {ability::AreaPoison, 3, -500, 500, false},
 };
 
 }  // namespace
@@ -225,14 +225,14 @@ void Opponent::AICheck_I(int u) {
     if (unit.Kind != KindMaster) return;
     for (int j = u + 1; j <= u + 15 && j < kUnitCount; ++j) {
       const Tkst& g = d_.k[j];
-      if (!b_.has(g, ab::Guardian) || (g.State != OnField && g.State != BeingSummoned) || g.Type == kStoneGolemType) continue;
+      if (!b_.has(g, ability::Guardian) || (g.State != OnField && g.State != BeingSummoned) || g.Type == kStoneGolemType) continue;
       Cell gc;
       if (cellOf(b_, s_.unitAt, j, gc)) addAround(gc, 400);
     }
   };
   // A guardian seeks the side of its master.
   auto escortBonus = [&](i32 amount) {
-    if (b_.has(unit, ab::Guardian)) addAround(master, amount);
+    if (b_.has(unit, ability::Guardian)) addAround(master, amount);
   };
   auto normalise = [&] {
     i32 top = 1;
@@ -364,15 +364,15 @@ void Opponent::moveTriggerTerms(int u) {
       const Tkst& other = d_.k[v];
       if (v == u || other.State != OnField) continue;
       // The two blanket immunities are read from the working copy.
-      if (b_.has(d_.kw[v], ab::AilmentResist) || b_.has(d_.kw[v], ab::FullResist)) continue;
+      if (b_.has(d_.kw[v], ability::AilmentResist) || b_.has(d_.kw[v], ability::FullResist)) continue;
       bool touched = false;
       switch (trigger.ability) {
-        case ab::AreaGravity:
-          touched = other.Flight == 1 && other.Gravity == 0 && !b_.has(other, ab::AntiGravity);
+        case ability::AreaGravity:
+          touched = other.Flight == 1 && other.Gravity == 0 && !b_.has(other, ability::AntiGravity);
           break;
-        case ab::ShadowStep: touched = other.Immobile == 0 && !b_.has(other, ab::ActionResist); break;
-        case ab::ShadowStitch: touched = other.SkillSeal == 0 && !b_.has(other, ab::ActionResist); break;
-        case ab::AreaPoison: touched = other.Poison == 0 && !b_.has(other, ab::PoisonResist); break;
+        case ability::ShadowStep: touched = other.Immobile == 0 && !b_.has(other, ability::ActionResist); break;
+        case ability::ShadowStitch: touched = other.SkillSeal == 0 && !b_.has(other, ability::ActionResist); break;
+        case ability::AreaPoison: touched = other.Poison == 0 && !b_.has(other, ability::PoisonResist); break;
         default: break;
       }
       Cell oc;

@@ -126,7 +126,7 @@ void Opponent::AICheck_W(int u) {
       if (unit.Kind == KindCreature) loss = ai.CreatureW * loss / 5;
       if (unit.Kind == KindFamiliar) loss = ai.FamiliarW * loss / 5;
       loss = ai.LossW * (ai.AllyW * loss / 5) / 5;
-      if (b_.has(unit, ab::TimeReversal)) loss = 0;
+      if (b_.has(unit, ability::TimeReversal)) loss = 0;
       p.loss = toI32(loss);
     }
     areaKnown_[sl].fill(false);

@@ -110,18 +110,18 @@ v64 Opponent::scoreUnit(const Trial& tr, int t, const Tkst& L, const Tkst& S) {
     if (L.LockOn > 0) k *= 2;
     k = clampPct(k);
     if (sk.Effect == kNeutralCritical && S.Elem == None) k = 100;
-    if (b_.has(S, ab::CriticalGuard)) k = 0;
-    if (b_.has(S, ab::SideCriticalGuard) && S.Master >= 0 && S.Master < kUnitCount &&
+    if (b_.has(S, ability::CriticalGuard)) k = 0;
+    if (b_.has(S, ability::AllyCriticalGuard) && S.Master >= 0 && S.Master < kUnitCount &&
         d_.kw[S.Master].State == OnField)
       k = 0;
     b = b + b * k / 200;
-    if (b_.has(S, ab::Phoenix)) b /= 2;
-    if (b_.has(S, ab::DeathAwakening)) b /= 2;
-    if (b_.has(S, ab::Undying)) {
+    if (b_.has(S, ability::Phoenix)) b /= 2;
+    if (b_.has(S, ability::DeathAwakening)) b /= 2;
+    if (b_.has(S, ability::Undying)) {
       b /= 4;
       if (sk.Power > 0 && S.HP == S.HPMax) b = 0;
     }
-    if (b_.has(S, ab::Obstacle)) {
+    if (b_.has(S, ability::Obstacle)) {
       b /= 2;
       Cell c;
       const bool onTheWay = cellOf(b_, s_.unitAtW, t, c) &&
@@ -153,7 +153,7 @@ v64 Opponent::scoreUnit(const Trial& tr, int t, const Tkst& L, const Tkst& S) {
 
   if (S.SP != L.SP && !self) {
     v64 b = div64(v64{L.SP - S.SP} * (master ? 3000 : 1000), L.SPMax);
-    if (b_.has(S, ab::HurtSpRecover) && hpChanged) b /= 5;
+    if (b_.has(S, ability::TakeSpRecovery) && hpChanged) b /= 5;
     total += weighted(b, w.SpW);
   }
   if (self && user.Kind == KindMaster && S.SP > L.SP) {
@@ -164,7 +164,7 @@ v64 Opponent::scoreUnit(const Trial& tr, int t, const Tkst& L, const Tkst& S) {
       if (o.Team == user.Team && o.Type > 0 && o.Kind == KindCreature && o.State == Waiting) c = c - o.SumC + 4;
     }
     v64 b = c < 0 ? -500 * c : 0;
-    if (b_.has(S, ab::ProcSpRecover)) b /= 5;
+    if (b_.has(S, ability::ProcSpRecovery)) b /= 5;
     total += w.SpW * kindMul(w, L.Kind, b) / 5;
   }
 
@@ -217,7 +217,7 @@ v64 Opponent::scoreUnit(const Trial& tr, int t, const Tkst& L, const Tkst& S) {
   // A revival spent.
   if (!(L.TNS == S.TNS)) {
     bool spent = false;
-    for (int a : {ab::Revive, ab::Phoenix, ab::Ghost, ab::DeathAwakening})
+    for (int a : {ability::Revive, ability::Phoenix, ability::Ghost, ability::DeathAwakening})
       if (b_.has(L, a) && !b_.has(S, a)) spent = true;
     total += sideSign(w, own, kindMul(w, L.Kind, spent ? 1000 : 0));
   }
@@ -275,7 +275,7 @@ v64 Opponent::statusTerms(const Trial& tr, int t, const Tkst& L, const Tkst& S, 
         b = master ? g * (cat.HPg + cat.Defg + cat.Magg / 2 + 150)
                    : g * (cat.HPg + cat.Defg + cat.Magg / 2 + (cat.SumT + cat.SumC) * 10);
         b = odds(b);
-        if (b_.has(S, ab::PoisonAtkUp)) b = 0;
+        if (b_.has(S, ability::PoisonAttackUp)) b = 0;
         break;
       case 1:  // Frostbite
         b = odds(g * 5);
@@ -297,13 +297,13 @@ v64 Opponent::statusTerms(const Trial& tr, int t, const Tkst& L, const Tkst& S, 
         break;
       case 6:  // Immobile
         b = odds(v64{500 / (reachOf(d_, L.AI.ReachSkill) + 1)} * g);
-        if (b_.has(L, ab::Rooted) || b_.has(L, ab::AutoFollow)) b = 0;
+        if (b_.has(L, ability::Rooted) || b_.has(L, ability::AutoFollow)) b = 0;
         if (both) b /= 2;
         break;
       case 7:  // SkillSeal
         b = master ? v64{cat.Atkg / 15 + 5} * g : v64{cat.Atkg / 15 + cat.SumC} * g * 10;
         b = odds(b);
-        if (b_.has(L, ab::Limiter)) b = 0;
+        if (b_.has(L, ability::Limiter)) b = 0;
         if (both) b /= 2;
         break;
       case 8:  // Sleep
@@ -334,7 +334,7 @@ v64 Opponent::statusTerms(const Trial& tr, int t, const Tkst& L, const Tkst& S, 
         break;
       case 13:  // Parasite
         b = g * (cat.Atkg + cat.Defg + cat.Magg) / 10;
-        if (b_.has(L, ab::StatusFixed) || b_.has(L, ab::FullResist)) b = 0;
+        if (b_.has(L, ability::StatFixed) || b_.has(L, ability::FullResist)) b = 0;
         b = odds(b);
         if (both) b /= 5;
         b = div64(v64{S.SP} * div64(v64{S.HP} * b, S.HPMax), S.SPMax);
@@ -364,7 +364,7 @@ v64 Opponent::statusTerms(const Trial& tr, int t, const Tkst& L, const Tkst& S, 
         break;
       case 15:  // Flight
         b = l * cat.Mov * 80;
-        if (b_.has(L, ab::AntiGravity)) b = 0;
+        if (b_.has(L, ability::AntiGravity)) b = 0;
         break;
       case 16:  // HPHeal
         b = l * 3;
@@ -405,7 +405,7 @@ v64 Opponent::statusTerms(const Trial& tr, int t, const Tkst& L, const Tkst& S, 
         b = l * 3;
         if (given) b = user.Kind == KindMaster ? l * 30 : l * (cat.SumT + cat.SumC) * 3;
         if (removed) b = sk.Hit / 2;
-        if (b_.has(S, ab::AilmentResist) || b_.has(S, ab::FullResist)) b = 0;
+        if (b_.has(S, ability::AilmentResist) || b_.has(S, ability::FullResist)) b = 0;
         if (far) b /= 3;
         break;
       default: break;

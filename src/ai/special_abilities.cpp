@@ -25,7 +25,7 @@ bool isGolem(i32 type) { return type >= 201 && type <= 203; }
 v64 Opponent::healWorth(int u, const Tkst& L, const Tkst& S) const {
   const TAI& w = d_.k[u].AI;
   v64 b = div64(v64{L.HP - S.HP} * 1000, L.HPMax);
-  if (b_.has(S, ab::Undying)) b /= 5;
+  if (b_.has(S, ability::Undying)) b /= 5;
   if (b < 0) {
     if (L.Kind == KindMaster) b *= 3;
     if (L.HP * 10 / 6 < L.HPMax) b *= 2;
@@ -48,9 +48,9 @@ v64 Opponent::ailmentWorth(int status, const Tkst& L, const Tkst& S) const {
     case 3: return v64{cat.Atkg / 25} * g * 10;
     case 4: return v64{cat.Atkg / 50 + (master ? 2 : cat.SumC / 2)} * g * 10;
     case 5: return v64{cat.Atkg / 25 + (master ? 3 : cat.SumC / 2)} * g * 10;
-    case 6: return b_.has(L, ab::Rooted) || b_.has(L, ab::AutoFollow) ? 0 : 80 * g;
+    case 6: return b_.has(L, ability::Rooted) || b_.has(L, ability::AutoFollow) ? 0 : 80 * g;
     case 7:
-      if (b_.has(L, ab::Limiter)) return 0;
+      if (b_.has(L, ability::Limiter)) return 0;
       return master ? v64{cat.Atkg / 15 + 5} * g : v64{cat.Atkg / 15 + cat.SumC} * g * 10;
     case 8: return master ? 20 * g : v64{cat.SumT / 4} * g * 10;
     case 9: return master ? 350 * g : v64{cat.SumT * 2 + cat.SumC * 2} * g * 10;
@@ -58,7 +58,7 @@ v64 Opponent::ailmentWorth(int status, const Tkst& L, const Tkst& S) const {
     case 11: return master ? 80 * g : 0;
     case 12: return 100 * g;
     case 13:
-      if (b_.has(L, ab::StatusFixed) || b_.has(L, ab::FullResist)) return 0;
+      if (b_.has(L, ability::StatFixed) || b_.has(L, ability::FullResist)) return 0;
       return g * (cat.Atkg + cat.Defg + cat.Magg) / 15;
     default: return 0;
   }

@@ -49,9 +49,9 @@ void Opponent::AICheck_C(int m) {
 
     i32 cost = creature.SumC;
     for (int i = 0; i <= s_.lastUnit; ++i)
-      if (d_.k[i].State == OnField && d_.k[i].Master == m && b_.has(d_.k[i], ab::SpiritCall)) --cost;
+      if (d_.k[i].State == OnField && d_.k[i].Master == m && b_.has(d_.k[i], ability::SpiritWelcome)) --cost;
     for (int i = 0; i <= s_.lastUnit; ++i)
-      if (d_.k[i].State == OnField && d_.k[i].Master == m && b_.has(d_.k[i], ab::BeastMother)) cost /= 3;
+      if (d_.k[i].State == OnField && d_.k[i].Master == m && b_.has(d_.k[i], ability::BeastMother)) cost /= 3;
     if (!(cost < master.SP) || b_.turn < creature.AI.SummonTurn) continue;
 
     int out = 0;
@@ -92,7 +92,7 @@ void Opponent::AICheck_C(int m) {
           default: break;
         }
       }
-    if (b_.has(creature, ab::Guardian)) {
+    if (b_.has(creature, ability::Guardian)) {
       static constexpr int kSide[4][2] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
       for (const auto& step : kSide)
         if (onMap(s_, from.x + step[0], from.y + step[1])) pv[from.x + step[0]][from.y + step[1]] += 200;
@@ -154,7 +154,7 @@ void Opponent::AICheck_K(int c) {
   if (creature.Stone > 0) leave += 25 * creature.Stone;
   if (creature.Curse == 3) leave += 400;
   if (creature.LockOn > 0) leave += 10;
-  if (creature.Parasite > 0 && !b_.has(creature, ab::StatusFixed) && !b_.has(creature, ab::FullResist))
+  if (creature.Parasite > 0 && !b_.has(creature, ability::StatFixed) && !b_.has(creature, ability::FullResist))
     leave += 6 * creature.Parasite;
 
   auto statBuff = [&](i32 buff, i32 growth) {
@@ -185,15 +185,16 @@ void Opponent::AICheck_K(int c) {
     i32 worth;
   };
   const Lasting lasting[] = {
-      {ab::Flight, 35},        {ab::Spirit, 100},      {ab::AtkUp, cat.Atkg / 6}, {ab::DefUp, cat.Defg / 6},
-      {ab::MagUp, cat.Magg / 6}, {ab::MovUp, 15},       {ab::CritUp, 8},           {ab::HitUp, 8},
-      {ab::EvaUp, 24},         {ab::ProcUp, 8},        {ab::Satori, 48},          {ab::Concentration, 16},
+      {ability::Flight, 35},           {ability::Spirit, 100},         {ability::AttackUp, cat.Atkg / 6},
+      {ability::DefenseUp, cat.Defg / 6}, {ability::MagicUp, cat.Magg / 6}, {ability::MoveUp, 15},
+      {ability::CriticalUp, 8},        {ability::HitUp, 8},            {ability::EvasionUp, 24},
+      {ability::ProcRateUp, 8},        {ability::Satori, 48},          {ability::Concentration, 16},
   };
   if (!creature.TNS.empty())
     for (const Lasting& l : lasting)
       if (b_.has(creature, l.ability)) leave += l.worth;
 
-  if (b_.has(creature, ab::TimeReversal) || b_.has(creature, ab::AutoFollow)) leave = 0;
+  if (b_.has(creature, ability::TimeReversal) || b_.has(creature, ability::AutoFollow)) leave = 0;
   if (s_.winCondition == kDefeatCreaturesStage) leave = 0;
 
   if (stay < creature.AI.ReturnW * (leave - 12 * (creature.ZOC - 1)) / 5) {

@@ -158,7 +158,7 @@ void Opponent::AICheck(int u) {
   if (unit.Sleep > 0 || unit.Stone > 0) return;
   // A creature with [完全操作] takes its master's moves and skills away.
   for (int i = 0; i <= s_.lastUnit; ++i)
-    if (d_.k[i].State == OnField && d_.k[i].Master == u && b_.has(d_.k[i], ab::FullControl)) return;
+    if (d_.k[i].State == OnField && d_.k[i].Master == u && b_.has(d_.k[i], ability::FullControl)) return;
 
   const i32 cycles = std::max(unit.MoveN, unit.SkillN);
   if (cycles <= 0) return;
@@ -216,7 +216,7 @@ void Opponent::AICheck(int u) {
 
     // A flinched or sluggish unit may either move or act: it stays and acts
     // when acting in place is worth clearly more than standing still.
-    if (unit.Flinch > 0 || b_.has(unit, ab::Sluggish)) {
+    if (unit.Flinch > 0 || b_.has(unit, ability::Sluggish)) {
       const i32 here = s_.posValue[own.x][own.y];
       i32 margin = 80;
       for (i32 e = cellBegin_[own.x][own.y]; e < cellEnd_[own.x][own.y]; ++e) {

@@ -1,13 +1,12 @@
 // Which commands the menu offers a unit, and whether a chosen skill or usable
 // ability target holds something to act on. The window builds the menu from
 // these answers; the rules here are the whole of what may be chosen.
+#include "data/ability_ids.h"
 #include "rules/battle.h"
 
 namespace sorvane {
 
 namespace {
-
-constexpr int kFullControl = 14;  // [完全操作]: the holder's master neither moves nor uses skills
 
 // Skill categories.
 constexpr i32 kCatUnits = 1, kCatFamiliar = 2, kCatTerrain = 3, kCatWeather = 4, kCatSwap = 6;
@@ -24,7 +23,7 @@ bool underFullControl(const Battle& b, int u) {
   const int last = b.s.lastUnit < kUnitCount ? b.s.lastUnit : kUnitCount - 1;
   for (int j = 0; j <= last; ++j) {
     const Tkst& servant = b.d.k[j];
-    if (Battle::onField(servant) && servant.Master == u && b.has(servant, kFullControl)) return true;
+    if (Battle::onField(servant) && servant.Master == u && b.has(servant, ability::FullControl)) return true;
   }
   return false;
 }

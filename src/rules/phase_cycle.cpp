@@ -5,30 +5,13 @@
 #include <array>
 #include <string>
 
+#include "data/ability_ids.h"
 #include "rules/battle.h"
 #include "rules/labels.h"
 
 namespace sorvane {
 
 namespace {
-
-// --- Ability ids -----------------------------------------------------------
-constexpr int kDragonScale = 61;     // [竜の鱗]
-constexpr int kGodSpeed = 62;        // [神速]
-constexpr int kGodSkill = 63;        // [神技]
-constexpr int kDoubleSpeed = 64;     // [倍速]
-constexpr int kRampage = 65;         // [暴走]
-constexpr int kNaturalHeal = 66;     // [自然回復]
-constexpr int kSpRecovery = 67;      // [SP回復]
-constexpr int kSleepingBeauty = 68;  // [眠り姫]
-constexpr int kPollution = 69;       // [汚染]
-constexpr int kAllySpRecovery = 70;  // [味方SP回復]
-constexpr int kGreening = 71;        // [緑化]
-constexpr int kMasterSpDrain = 72;   // [マスターSP減少]
-constexpr int kWindThunder = 343;    // [風神雷神]
-constexpr int kTimedSummon = 350;    // [召喚時間制限], 351..354 = [召喚時間制限1..4]
-constexpr int kWorld = 400;          // [世界]
-constexpr int kWardCircle = 403;     // [破邪結界]
 
 constexpr int kWindGod = 14, kThunderGod = 85;
 
@@ -144,28 +127,28 @@ void endOfPhase(Battle& b, int u) {
 
   for (const Countdown& c : kChangeCountdowns) countDown(b, u, c, kShowLost);
 
-  if (b.has(v, kSleepingBeauty) && v.Sleep == 0 && b.s.Random(100) < 35) {
+  if (b.has(v, ability::SleepingBeauty) && v.Sleep == 0 && b.s.Random(100) < 35) {
     for (i32 Tkst::*ailment : kBeautyClears) v.*ailment = 0;
     v.Sleep = 12;
-    b.LAnime(u, kShowName, b.d.abilityName(kSleepingBeauty));
+    b.LAnime(u, kShowName, b.d.abilityName(ability::SleepingBeauty));
   }
 
   // A timed creature steps down one count per own phase and goes home at the last.
-  if (b.has(v, kTimedSummon + 1)) {
-    exchangeAbility(b, v, kTimedSummon + 1, kTimedSummon);
-    b.LAnime(u, kShowName, b.d.abilityName(kTimedSummon + 1));
+  if (b.has(v, ability::TimedSummon + 1)) {
+    exchangeAbility(b, v, ability::TimedSummon + 1, ability::TimedSummon);
+    b.LAnime(u, kShowName, b.d.abilityName(ability::TimedSummon + 1));
     b.s.selUnit = u;
     b.kikanA();
     if (v.State != OnField) return;
   } else {
     for (int left = 2; left <= 4; ++left)
-      if (b.has(v, kTimedSummon + left)) {
-        exchangeAbility(b, v, kTimedSummon + left, kTimedSummon + left - 1);
+      if (b.has(v, ability::TimedSummon + left)) {
+        exchangeAbility(b, v, ability::TimedSummon + left, ability::TimedSummon + left - 1);
         break;
       }
   }
 
-  if (b.has(v, kGreening)) {
+  if (b.has(v, ability::Greening)) {
     spreadGrassland(b);
     b.view->MapPaint();
     b.view->miniMapPaint();
@@ -197,13 +180,13 @@ void extraActions(Battle& b, i32 team) {
     if (u.Team != team) continue;
     if (u.Elem == Thunder && field == 16) u.MoveN = 2;
     if (u.Elem == Thunder && field == 17) u.MoveN = u.SkillN = 2;
-    if (b.has(u, kGodSpeed)) ++u.MoveN;
-    if (b.has(u, kGodSkill)) ++u.SkillN;
-    if (b.has(u, kDoubleSpeed)) {
+    if (b.has(u, ability::GodSpeed)) ++u.MoveN;
+    if (b.has(u, ability::GodSkill)) ++u.SkillN;
+    if (b.has(u, ability::DoubleSpeed)) {
       ++u.MoveN;
       ++u.SkillN;
     }
-    if (u.State == OnField && b.has(u, kWindThunder)) {
+    if (u.State == OnField && b.has(u, ability::WindThunder)) {
       if (u.Type == kWindGod) u.SkillN += onFieldOfType(b, team, kThunderGod);
       if (u.Type == kThunderGod) u.MoveN += onFieldOfType(b, team, kWindGod);
     }
@@ -217,7 +200,7 @@ void startOfPhase(Battle& b, bool firstPhase) {
   Tdeta& d = b.d;
   const i32 team = b.phaseTeam;
   std::array<i32, kUnitCount> hpPercent{}, spAmount{};
-  const bool polluted = holdsOnField(b, kPollution);
+  const bool polluted = holdsOnField(b, ability::Pollution);
   const i32 field1 = s.zokuseiti1, field2 = s.zokuseiti2;
 
   for (int u = 0; u <= s.lastUnit; ++u) {
@@ -229,7 +212,7 @@ void startOfPhase(Battle& b, bool firstPhase) {
     if (v.Kind == KindMaster) {
       if (!firstPhase) sp += 4;
       for (int i = 0; i <= s.lastUnit; ++i)
-        if (d.k[i].State == OnField && d.k[i].Master == u && b.has(d.k[i], kMasterSpDrain)) sp -= 3;
+        if (d.k[i].State == OnField && d.k[i].Master == u && b.has(d.k[i], ability::MasterSpDrain)) sp -= 3;
     }
     if (v.Poison > 0) hp -= polluted ? 15 : 10;
     if (v.HPHeal > 0) hp += 5;
@@ -257,28 +240,28 @@ void startOfPhase(Battle& b, bool firstPhase) {
       v.DefB -= 5;
       v.MagB -= 5;
     }
-    if (b.has(v, kDragonScale)) {
-      b.LAnime(u, kShowName, d.abilityName(kDragonScale));
+    if (b.has(v, ability::DragonScale)) {
+      b.LAnime(u, kShowName, d.abilityName(ability::DragonScale));
       switch (s.Random(3)) {
         case 0: v.AtkB += 5; break;
         case 1: v.DefB += 5; break;
         default: v.MagB += 5; break;
       }
     }
-    if (b.has(v, kRampage)) {
+    if (b.has(v, ability::Rampage)) {
       hp -= 10;
       v.AtkB += 5;
-      b.LAnime(u, kShowName, d.abilityName(kRampage));
+      b.LAnime(u, kShowName, d.abilityName(ability::Rampage));
     }
-    if (b.has(v, kNaturalHeal)) hp += 10;
-    if (b.has(v, kSpRecovery)) sp += 1;
-    if (v.Kind == KindCreature && v.Master >= 0 && v.Master < kUnitCount && b.has(d.k[v.Master], kAllySpRecovery))
+    if (b.has(v, ability::NaturalHeal)) hp += 10;
+    if (b.has(v, ability::SpRecovery)) sp += 1;
+    if (v.Kind == KindCreature && v.Master >= 0 && v.Master < kUnitCount && b.has(d.k[v.Master], ability::AllySpRecovery))
       sp += 1;
-    if (b.has(v, kSleepingBeauty) && v.Sleep > 0) {
+    if (b.has(v, ability::SleepingBeauty) && v.Sleep > 0) {
       hp += 10;
       sp += 2;
     }
-    if (b.has(v, kWardCircle)) {
+    if (b.has(v, ability::WardCircle)) {
       switch (s.Random(4)) {
         case 0: v.PhysShield = 2; b.LAnime(u, kShowGained, "物理シールド"); break;
         case 1: v.SpecShield = 2; b.LAnime(u, kShowGained, "特殊シールド"); break;
@@ -368,7 +351,7 @@ void Battle::Tchange() {
     // Against a [世界] holder the opponent stops valuing terrain.
     for (int u = 0; u <= s.lastUnit; ++u) {
       const Tkst& holder = d.k[u];
-      if (holder.State != OnField || !has(holder, kWorld)) continue;
+      if (holder.State != OnField || !has(holder, ability::World)) continue;
       for (int i = 0; i <= s.lastUnit; ++i)
         if (d.k[i].Team != holder.Team) {
           d.k[i].AI.ElemW = 0;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/ability_ids.h"
 #include "data/tables/skill_rows.h"
 #include "rules/battle.h"
 #include "rules/show.h"
@@ -20,29 +21,6 @@ namespace {
 
 namespace fx = skill_rows;
 
-// Passive abilities read here.
-namespace ab {
-constexpr int DealAtkUp = 121, DealDefUp = 122, DealMagUp = 123, DealMovUp = 124;
-constexpr int ProcAtkDown = 125, ProcDefDown = 126, ProcMagDown = 127, ProcMovDown = 128;
-constexpr int ProcPoison = 129, ProcFlinch = 130, ProcSpHeal = 131;
-constexpr int TakeAtkUp = 141, TakeDefUp = 142, TakeMagUp = 143, TakeMovUp = 144;
-constexpr int TakeSpHeal = 145, Regenerate = 146, Counter = 147;
-constexpr int AtkCounter = 148, DefCounter = 149, MagCounter = 150, MovCounter = 151;
-constexpr int TakeStatsUp = 161, StatsCounter = 162;
-constexpr int FinishHeal = 171, FinishAtkUp = 172, FinishDefUp = 173, FinishMagUp = 174, FinishMovUp = 175;
-constexpr int FinishAtkDown = 176, FinishDefDown = 177, FinishMagDown = 178, FinishMovDown = 179;
-constexpr int DyingAtkDown = 191, DyingDefDown = 192, DyingMagDown = 193, DyingMovDown = 194;
-constexpr int DyingDamage = 195, DyingPoison = 196, DyingImmobile = 197, DyingStone = 198;
-constexpr int Grudge = 199, DyingAilments = 200;
-constexpr int AilmentCopy = 285;
-constexpr int PoisonResist = 301, FrostResist = 302, GravityResist = 303, DarkResist = 304;
-constexpr int ParalysisResist = 305, FlinchResist = 306, ActionResist = 307, SleepResist = 308;
-constexpr int StoneResist = 309, AilmentResist = 310;
-constexpr int StatFixed = 321, StatResist = 322, FullResist = 323;
-constexpr int AntiGravity = 341, EvilEye = 342;
-constexpr int Destiny = 399;
-}  // namespace ab
-
 constexpr int kFirstFamiliarType = 201, kLastFamiliarType = 209;
 constexpr int kFirstFamiliarSlot = 7, kLastFamiliarSlot = 15;
 constexpr i32 kDecoy = 207;
@@ -50,16 +28,16 @@ constexpr i32 kHealResMax = 60;
 
 // The abilities that stop one ailment, besides [状態異常耐性] and [完全耐性].
 constexpr std::array<std::array<int, 2>, kAilmentCount> kAilmentResistance = {{
-    {ab::PoisonResist, 0},      // Poison
-    {ab::FrostResist, 0},       // Frostbite
-    {ab::GravityResist, ab::AntiGravity},
-    {ab::DarkResist, ab::EvilEye},
-    {ab::ParalysisResist, 0},
-    {ab::FlinchResist, 0},
-    {ab::ActionResist, 0},      // Immobile
-    {ab::ActionResist, 0},      // SkillSeal
-    {ab::SleepResist, 0},
-    {ab::StoneResist, 0},
+    {ability::PoisonResist, 0},      // Poison
+    {ability::FrostResist, 0},       // Frostbite
+    {ability::GravityResist, ability::AntiGravity},
+    {ability::DarknessResist, ability::EvilEye},
+    {ability::ParalysisResist, 0},
+    {ability::FlinchResist, 0},
+    {ability::ActionResist, 0},      // Immobile
+    {ability::ActionResist, 0},      // SkillSeal
+    {ability::SleepResist, 0},
+    {ability::StoneResist, 0},
     {0, 0},                     // Curse: masters are immune instead
     {0, 0},                     // SummonSeal
     {0, 0},                     // LockOn
@@ -159,11 +137,11 @@ i32 shownAmount(const StatColumn& c, const Tkst& u, i32 value) { return c.base ?
 
 // Buff change of `by` on u by an ability, unless u's abilities forbid it.
 void buffUnlessFixed(const Battle& b, Tkst& u, i32 Tkst::*buff, i32 by) {
-  if (!firstHeld(b, u, {ab::StatFixed, ab::FullResist})) u.*buff += by;
+  if (!firstHeld(b, u, {ability::StatFixed, ability::FullResist})) u.*buff += by;
 }
 
 void debuffUnlessResisted(const Battle& b, Tkst& u, i32 Tkst::*buff, i32 by) {
-  if (!firstHeld(b, u, {ab::StatFixed, ab::StatResist, ab::FullResist})) u.*buff -= by;
+  if (!firstHeld(b, u, {ability::StatFixed, ability::StatResist, ability::FullResist})) u.*buff -= by;
 }
 
 const Battle::FamiliarKit& familiarKit(Battle& b, int type, Battle::FamiliarKit& scratch) {
@@ -210,7 +188,7 @@ void tuneFamiliarAi(Battle& b, Tkst& f) {
 void Battle::skillA_s1_t_MX(int e) {
   const Twst& sk = skill(curSkill);
   Tkst& t = d.kw[curTarget];
-  if (int stop = firstHeld(*this, t, {ab::AilmentResist, ab::FullResist})) {
+  if (int stop = firstHeld(*this, t, {ability::AilmentResist, ability::FullResist})) {
     if (e == 0) showAbility(*this, curTarget, stop);
     return;
   }
@@ -226,7 +204,7 @@ void Battle::skillA_s1_t_MX(int e) {
       show(*this, curTarget, 9000, "呪い無効");
       continue;
     }
-    if (has(t, ab::Destiny) && chance < 100) continue;
+    if (has(t, ability::Destiny) && chance < 100) continue;
     if (t.StatusShield > 0) {
       t.StatusShield = 0;
       show(*this, curTarget, 4500, "状態シールド");
@@ -237,8 +215,8 @@ void Battle::skillA_s1_t_MX(int e) {
     if (!lands) continue;
     t.status(i) = value;
     show(*this, curTarget, 2000, kStatusNames[i]);
-    if (has(t, ab::AilmentCopy)) {
-      showAbility(*this, curTarget, ab::AilmentCopy);
+    if (has(t, ability::AilmentCopy)) {
+      showAbility(*this, curTarget, ability::AilmentCopy);
       Tkst& user = d.kw[curUser];
       const bool copies = i == fx::Curse ? user.Curse == 0 : user.status(i) < value;
       if (copies) user.status(i) = value;
@@ -249,7 +227,7 @@ void Battle::skillA_s1_t_MX(int e) {
 void Battle::skillA_s1_t_MS(int e) {
   const Twst& sk = skill(curSkill);
   Tkst& t = d.kw[curTarget];
-  if (int stop = firstHeld(*this, t, {ab::FullResist, ab::StatFixed, ab::StatResist})) {
+  if (int stop = firstHeld(*this, t, {ability::FullResist, ability::StatFixed, ability::StatResist})) {
     if (e == 0) showAbility(*this, curTarget, stop);
     return;
   }
@@ -257,7 +235,7 @@ void Battle::skillA_s1_t_MS(int e) {
     const i32 value = sk.*c.value;
     const i32 chance = sk.*c.chance + procRate;
     if (value >= 0 || !roll(*this, chance)) continue;
-    if (has(t, ab::Destiny) && chance < 100) continue;
+    if (has(t, ability::Destiny) && chance < 100) continue;
     t.*c.buff += value;
     show(*this, curTarget, shownAmount(c, t, value), c.label);
   }
@@ -276,7 +254,7 @@ void Battle::skillA_s1_t_HX() {
 void Battle::skillA_s1_t_HS() {
   const Twst& sk = skill(curSkill);
   Tkst& t = d.kw[curTarget];
-  if (int stop = firstHeld(*this, t, {ab::FullResist, ab::StatFixed})) {
+  if (int stop = firstHeld(*this, t, {ability::FullResist, ability::StatFixed})) {
     showAbility(*this, curTarget, stop);
     return;
   }
@@ -292,8 +270,8 @@ void Battle::skillA_s1_t_HJ() {
   const Twst& sk = skill(curSkill);
   Tkst& t = d.kw[curTarget];
   const bool givesAny = std::any_of(sk.ChgV.begin(), sk.ChgV.end(), [](i32 v) { return v > 0; });
-  if (givesAny && has(t, ab::FullResist)) {
-    showAbility(*this, curTarget, ab::FullResist);
+  if (givesAny && has(t, ability::FullResist)) {
+    showAbility(*this, curTarget, ability::FullResist);
     return;
   }
   for (int i = 0; i < fx::kChanges; ++i) {
@@ -314,14 +292,14 @@ void Battle::skillSelfEffects() {
   Tkst& user = d.kw[curUser];
 
   if (sk.SelfAtkC > 0 || sk.SelfDefC > 0 || sk.SelfMagC > 0 || sk.SelfMovC > 0) {
-    if (int stop = firstHeld(*this, user, {ab::FullResist, ab::StatFixed})) {
+    if (int stop = firstHeld(*this, user, {ability::FullResist, ability::StatFixed})) {
       showAbility(*this, curUser, stop);
     } else {
       for (const StatColumn& c : kSelfStats) {
         const i32 value = sk.*c.value;
         if (value == 0) continue;
-        if (value < 0 && has(user, ab::StatResist)) {
-          showAbility(*this, curUser, ab::StatResist);
+        if (value < 0 && has(user, ability::StatResist)) {
+          showAbility(*this, curUser, ability::StatResist);
           continue;
         }
         if (!roll(*this, sk.*c.chance + procRate)) continue;
@@ -340,7 +318,7 @@ void Battle::skillSelfEffects() {
       const i32 spent = 2 * user.ZOC;
       show(*this, curUser, -spent, "SP");
       user.SP -= spent;
-      if (int stop = firstHeld(*this, user, {ab::FullResist, ab::StatFixed})) {
+      if (int stop = firstHeld(*this, user, {ability::FullResist, ability::StatFixed})) {
         showAbility(*this, curUser, stop);
       } else {
         ++user.ZOC;
@@ -369,7 +347,7 @@ void Battle::skillSpecialEffects() {
       break;
     }
     case fx::RateUp: {
-      if (int stop = firstHeld(*this, t, {ab::FullResist, ab::StatFixed})) {
+      if (int stop = firstHeld(*this, t, {ability::FullResist, ability::StatFixed})) {
         showAbility(*this, target, stop);
         break;
       }
@@ -423,7 +401,7 @@ void Battle::skillSpecialEffects() {
       if (!s.simulating) LAnime(target, 8000, t.N.str());
       break;
     case fx::Enchant: {
-      if (int stop = firstHeld(*this, t, {ab::FullResist, ab::StatFixed})) {
+      if (int stop = firstHeld(*this, t, {ability::FullResist, ability::StatFixed})) {
         showAbility(*this, target, stop);
         break;
       }
@@ -454,7 +432,7 @@ void Battle::skillSpecialEffects() {
         const i32 spent = 2 * t.ZOC;
         show(*this, curUser, -spent, "SP");
         user.SP -= spent;
-        if (int stop = firstHeld(*this, t, {ab::FullResist, ab::StatFixed})) {
+        if (int stop = firstHeld(*this, t, {ability::FullResist, ability::StatFixed})) {
           showAbility(*this, target, stop);
         } else if (t.ZOC >= 1) {
           show(*this, target, -t.ZOC, "ZOC");
@@ -465,7 +443,7 @@ void Battle::skillSpecialEffects() {
       }
       break;
     case fx::ZocDown:
-      if (int stop = firstHeld(*this, t, {ab::FullResist, ab::StatFixed})) {
+      if (int stop = firstHeld(*this, t, {ability::FullResist, ability::StatFixed})) {
         showAbility(*this, target, stop);
       } else if (t.ZOC + p < 0) {
         if (t.ZOC >= 1) {
@@ -513,32 +491,32 @@ void Battle::abilityWM(i32, int) {
   Tkst& user = d.kw[curUser];
   Tkst& t = d.kw[curTarget];
 
-  if (has(user, ab::ProcSpHeal) && roll(*this, procRate + 50) && user.SP < 30) ++user.SP;
+  if (has(user, ability::ProcSpRecovery) && roll(*this, procRate + 50) && user.SP < 30) ++user.SP;
 
-  if (has(user, ab::DealAtkUp)) buffUnlessFixed(*this, user, &Tkst::AtkB, 5);
-  if (has(user, ab::DealDefUp)) buffUnlessFixed(*this, user, &Tkst::DefB, 5);
-  if (has(user, ab::DealMagUp)) buffUnlessFixed(*this, user, &Tkst::MagB, 5);
-  if (has(user, ab::DealMovUp)) buffUnlessFixed(*this, user, &Tkst::MovB, 1);
+  if (has(user, ability::DealAttackUp)) buffUnlessFixed(*this, user, &Tkst::AtkB, 5);
+  if (has(user, ability::DealDefenseUp)) buffUnlessFixed(*this, user, &Tkst::DefB, 5);
+  if (has(user, ability::DealMagicUp)) buffUnlessFixed(*this, user, &Tkst::MagB, 5);
+  if (has(user, ability::DealMoveUp)) buffUnlessFixed(*this, user, &Tkst::MovB, 1);
 
   const bool alive = t.HP > 0;
-  if (alive && has(user, ab::ProcAtkDown)) debuffUnlessResisted(*this, t, &Tkst::AtkB, 5);
-  if (alive && has(user, ab::ProcDefDown)) debuffUnlessResisted(*this, t, &Tkst::DefB, 5);
-  if (alive && has(user, ab::ProcMagDown)) debuffUnlessResisted(*this, t, &Tkst::MagB, 5);
-  if (has(user, ab::ProcMovDown) && (s.simulating || s.Random(2) > 0) && alive &&
-      !firstHeld(*this, t, {ab::StatFixed, ab::StatResist, ab::FullResist})) {
+  if (alive && has(user, ability::ProcAttackDown)) debuffUnlessResisted(*this, t, &Tkst::AtkB, 5);
+  if (alive && has(user, ability::ProcDefenseDown)) debuffUnlessResisted(*this, t, &Tkst::DefB, 5);
+  if (alive && has(user, ability::ProcMagicDown)) debuffUnlessResisted(*this, t, &Tkst::MagB, 5);
+  if (has(user, ability::ProcMoveDown) && (s.simulating || s.Random(2) > 0) && alive &&
+      !firstHeld(*this, t, {ability::StatFixed, ability::StatResist, ability::FullResist})) {
     --t.MovB;
-    showAbility(*this, curUser, ab::ProcMovDown);
+    showAbility(*this, curUser, ability::ProcMoveDown);
   }
 
-  if (has(user, ab::ProcPoison) && roll(*this, procRate + 35) && t.Poison == 0 &&
-      !firstHeld(*this, t, {ab::PoisonResist, ab::AilmentResist, ab::FullResist})) {
+  if (has(user, ability::ProcPoison) && roll(*this, procRate + 35) && t.Poison == 0 &&
+      !firstHeld(*this, t, {ability::PoisonResist, ability::AilmentResist, ability::FullResist})) {
     t.Poison = 1;
-    showAbility(*this, curUser, ab::ProcPoison);
+    showAbility(*this, curUser, ability::ProcPoison);
   }
-  if (has(user, ab::ProcFlinch) && roll(*this, procRate + 35) && t.Flinch == 0 &&
-      !firstHeld(*this, t, {ab::FlinchResist, ab::AilmentResist, ab::FullResist})) {
+  if (has(user, ability::ProcFlinch) && roll(*this, procRate + 35) && t.Flinch == 0 &&
+      !firstHeld(*this, t, {ability::FlinchResist, ability::AilmentResist, ability::FullResist})) {
     t.Flinch = 1;
-    showAbility(*this, curUser, ab::ProcFlinch);
+    showAbility(*this, curUser, ability::ProcFlinch);
   }
 }
 
@@ -547,35 +525,35 @@ void Battle::abilityWT(i32 damage, int) {
   const int target = curTarget;
   Tkst& t = d.kw[target];
 
-  if (has(t, ab::TakeSpHeal) && roll(*this, 50) && t.SP < t.SPMax) {
+  if (has(t, ability::TakeSpRecovery) && roll(*this, 50) && t.SP < t.SPMax) {
     ++t.SP;
-    showAbility(*this, target, ab::TakeSpHeal);
+    showAbility(*this, target, ability::TakeSpRecovery);
   }
-  if (has(t, ab::Regenerate) && t.HP * 4 <= t.HPMax) {
+  if (has(t, ability::Regenerate) && t.HP * 4 <= t.HPMax) {
     show(*this, target, t.HPMax / 4, "HP");
     t.HP += t.HPMax / 4;
   }
   // A heal (a water absorber's hit) is not thrown back.
-  if (has(t, ab::Counter) && damage > 0) {
+  if (has(t, ability::Counter) && damage > 0) {
     show(*this, curUser, -(damage / 4), "HP");
     user.HP -= damage / 4;
   }
 
-  if (has(t, ab::TakeAtkUp)) buffUnlessFixed(*this, t, &Tkst::AtkB, 5);
-  if (has(t, ab::TakeDefUp)) buffUnlessFixed(*this, t, &Tkst::DefB, 5);
-  if (has(t, ab::TakeMagUp)) buffUnlessFixed(*this, t, &Tkst::MagB, 5);
-  if (has(t, ab::TakeMovUp)) buffUnlessFixed(*this, t, &Tkst::MovB, 1);
-  if (has(t, ab::TakeStatsUp)) {
+  if (has(t, ability::TakeAttackUp)) buffUnlessFixed(*this, t, &Tkst::AtkB, 5);
+  if (has(t, ability::TakeDefenseUp)) buffUnlessFixed(*this, t, &Tkst::DefB, 5);
+  if (has(t, ability::TakeMagicUp)) buffUnlessFixed(*this, t, &Tkst::MagB, 5);
+  if (has(t, ability::TakeMoveUp)) buffUnlessFixed(*this, t, &Tkst::MovB, 1);
+  if (has(t, ability::TakeStatsUp)) {
     buffUnlessFixed(*this, t, &Tkst::AtkB, 5);
     buffUnlessFixed(*this, t, &Tkst::DefB, 5);
     buffUnlessFixed(*this, t, &Tkst::MagB, 5);
   }
 
-  if (has(t, ab::AtkCounter)) debuffUnlessResisted(*this, user, &Tkst::AtkB, 5);
-  if (has(t, ab::DefCounter)) debuffUnlessResisted(*this, user, &Tkst::DefB, 5);
-  if (has(t, ab::MagCounter)) debuffUnlessResisted(*this, user, &Tkst::MagB, 5);
-  if (has(t, ab::MovCounter)) debuffUnlessResisted(*this, user, &Tkst::MovB, 1);
-  if (has(t, ab::StatsCounter)) {
+  if (has(t, ability::AttackCounter)) debuffUnlessResisted(*this, user, &Tkst::AtkB, 5);
+  if (has(t, ability::DefenseCounter)) debuffUnlessResisted(*this, user, &Tkst::DefB, 5);
+  if (has(t, ability::MagicCounter)) debuffUnlessResisted(*this, user, &Tkst::MagB, 5);
+  if (has(t, ability::MoveCounter)) debuffUnlessResisted(*this, user, &Tkst::MovB, 1);
+  if (has(t, ability::StatsCounter)) {
     debuffUnlessResisted(*this, user, &Tkst::AtkB, 5);
     debuffUnlessResisted(*this, user, &Tkst::DefB, 5);
     debuffUnlessResisted(*this, user, &Tkst::MagB, 5);
@@ -583,7 +561,7 @@ void Battle::abilityWT(i32 damage, int) {
 
   for (const CounterAilment& c : kCounterAilments) {
     if (!has(t, c.ability)) continue;
-    if (firstHeld(*this, user, {ab::AilmentResist, ab::FullResist}) || resistanceTo(*this, user, c.ailment)) continue;
+    if (firstHeld(*this, user, {ability::AilmentResist, ability::FullResist}) || resistanceTo(*this, user, c.ailment)) continue;
     if (!roll(*this, c.chance)) continue;
     if (user.status(c.ailment) < c.value) user.status(c.ailment) = c.value;
     showAbility(*this, target, c.ability);
@@ -603,18 +581,18 @@ void Battle::abilityWS() {
     else debuffUnlessResisted(*this, user, buff, -by);
   };
 
-  if (has(user, ab::FinishHeal)) {
-    showAbility(*this, u, ab::FinishHeal);
+  if (has(user, ability::FinishHeal)) {
+    showAbility(*this, u, ability::FinishHeal);
     user.HP = std::min(user.HP + user.HPMax * 25 / 100, user.HPMax);
   }
-  userBuff(ab::FinishAtkUp, &Tkst::AtkB, 25);
-  userBuff(ab::FinishDefUp, &Tkst::DefB, 25);
-  userBuff(ab::FinishMagUp, &Tkst::MagB, 25);
-  userBuff(ab::FinishMovUp, &Tkst::MovB, 1);
-  userBuff(ab::FinishAtkDown, &Tkst::AtkB, -25);
-  userBuff(ab::FinishDefDown, &Tkst::DefB, -25);
-  userBuff(ab::FinishMagDown, &Tkst::MagB, -25);
-  userBuff(ab::FinishMovDown, &Tkst::MovB, -1);
+  userBuff(ability::FinishAttackUp, &Tkst::AtkB, 25);
+  userBuff(ability::FinishDefenseUp, &Tkst::DefB, 25);
+  userBuff(ability::FinishMagicUp, &Tkst::MagB, 25);
+  userBuff(ability::FinishMoveUp, &Tkst::MovB, 1);
+  userBuff(ability::FinishAttackDown, &Tkst::AtkB, -25);
+  userBuff(ability::FinishDefenseDown, &Tkst::DefB, -25);
+  userBuff(ability::FinishMagicDown, &Tkst::MagB, -25);
+  userBuff(ability::FinishMoveDown, &Tkst::MovB, -1);
 
   // What the victim leaves to its killer.
   auto victimHolds = [&](int id) {
@@ -622,22 +600,22 @@ void Battle::abilityWS() {
     showAbility(*this, victimIndex, id);
     return true;
   };
-  if (victimHolds(ab::DyingDamage)) user.HP /= 2;
-  if (victimHolds(ab::DyingAtkDown)) debuffUnlessResisted(*this, user, &Tkst::AtkB, 25);
-  if (victimHolds(ab::DyingDefDown)) debuffUnlessResisted(*this, user, &Tkst::DefB, 25);
-  if (victimHolds(ab::DyingMagDown)) debuffUnlessResisted(*this, user, &Tkst::MagB, 25);
-  if (victimHolds(ab::DyingMovDown)) debuffUnlessResisted(*this, user, &Tkst::MovB, 1);
+  if (victimHolds(ability::DyingDamage)) user.HP /= 2;
+  if (victimHolds(ability::DyingAttackDown)) debuffUnlessResisted(*this, user, &Tkst::AtkB, 25);
+  if (victimHolds(ability::DyingDefenseDown)) debuffUnlessResisted(*this, user, &Tkst::DefB, 25);
+  if (victimHolds(ability::DyingMagicDown)) debuffUnlessResisted(*this, user, &Tkst::MagB, 25);
+  if (victimHolds(ability::DyingMoveDown)) debuffUnlessResisted(*this, user, &Tkst::MovB, 1);
 
-  const bool shrugsOff = firstHeld(*this, user, {ab::AilmentResist, ab::FullResist}) != 0;
+  const bool shrugsOff = firstHeld(*this, user, {ability::AilmentResist, ability::FullResist}) != 0;
   auto atLeast = [&](int ailment, i32 value) {
     if (shrugsOff || resistanceTo(*this, user, ailment)) return;
     if (user.status(ailment) < value) user.status(ailment) = value;
   };
-  if (victimHolds(ab::DyingPoison)) atLeast(fx::Poison, 1);
-  if (victimHolds(ab::DyingImmobile)) atLeast(fx::Immobile, 3);
-  if (victimHolds(ab::DyingStone)) atLeast(fx::Stone, 3);
-  if (victimHolds(ab::Grudge) && !shrugsOff && user.Curse == 0 && user.Kind != KindMaster) user.Curse = 1;
-  if (victimHolds(ab::DyingAilments)) {
+  if (victimHolds(ability::DyingPoison)) atLeast(fx::Poison, 1);
+  if (victimHolds(ability::DyingImmobile)) atLeast(fx::Immobile, 3);
+  if (victimHolds(ability::DyingStone)) atLeast(fx::Stone, 3);
+  if (victimHolds(ability::Grudge) && !shrugsOff && user.Curse == 0 && user.Kind != KindMaster) user.Curse = 1;
+  if (victimHolds(ability::DyingAilments)) {
     atLeast(fx::Poison, 1);
     atLeast(fx::Frostbite, 4);
     atLeast(fx::Paralysis, 4);

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "data/ability_ids.h"
 #include "data/tables/skill_rows.h"
 #include "data/terrain.h"
 #include "rules/battle.h"
@@ -19,31 +20,10 @@ namespace {
 
 namespace fx = skill_rows;
 
-// Passive abilities read by the resolution.
-namespace ab {
-constexpr int ElementImmunityBase = 250;  // [炎無効] 251 .. [水無効] 256
-constexpr int ShortRangeDodge = 257;      // [近距離技回避]
-constexpr int MidRangeDodge = 258;        // [中距離技回避]
-constexpr int FriendlyFire = 259;         // [味方識別]
-constexpr int CriticalGuard = 281;        // [クリティカル耐性]
-constexpr int ElementBoost = 282;         // [属性強化]
-constexpr int WaterAbsorb = 284;          // [水吸収]
-constexpr int Guardian = 286;             // [守護]
-constexpr int Pursuit = 287;              // [追撃]
-constexpr int Cover = 288;                // [かばう]
-constexpr int SideCriticalGuard = 289;    // [味方クリティカル耐性]
-constexpr int DamageCut = 290;            // [ダメージカット]
-constexpr int ElementFusion = 291;        // [属性融合]
-constexpr int Lure = 292;                 // [引き寄せ]
-constexpr int ActionResist = 307;         // [行動不能耐性]
-constexpr int AilmentResist = 310;        // [状態異常耐性]
-constexpr int FullResist = 323;           // [完全耐性]
-constexpr int Sluggish = 345;             // [鈍足]
-constexpr int FixerBase = 359;            // [炎固定] 360 .. [水固定] 365
-constexpr int WardBase = 369;             // [炎の護り] 370 .. [水の護り] 375
-constexpr int Destiny = 399;              // [運命]
-constexpr int Erosion = 405;              // [侵食]
-}  // namespace ab
+// Abilities that come one per element, Fire (1) .. Water (6): base + element is the id.
+constexpr int kElementImmunityBase = ability::FireImmunity - 1;  // [炎無効] .. [水無効]
+constexpr int kFixerBase = ability::FireFixer - 1;               // [炎固定] .. [水固定]
+constexpr int kWardBase = ability::FireWard - 1;                 // [炎の護り] .. [水の護り]
 
 constexpr i32 kDecoy = 207;
 constexpr i32 kRock = 208;
@@ -123,7 +103,7 @@ void Battle::skillA() {
   u.SP -= sk.Cost;
   --u.SkillN;
   if (u.Flinch > 0) --u.MoveN;
-  else if (has(u, ab::Sluggish)) --u.MoveN;
+  else if (has(u, ability::Sluggish)) --u.MoveN;
 
   // Running out of SP kills exactly like running out of HP.
   if (u.State == OnField && (u.HP < 1 || u.SP < 1)) kill(user);
@@ -180,7 +160,7 @@ void Battle::skillA_s1() {
     for (int x = 0; x <= s.maxX; ++x)
       for (int y = 0; y <= s.maxY; ++y) {
         int i = s.unitAtW[x][y];
-        if (!s.areaPath[x][y].empty() && i >= 0 && d.kw[i].State == OnField && has(d.kw[i], ab::Lure)) lured = true;
+        if (!s.areaPath[x][y].empty() && i >= 0 && d.kw[i].State == OnField && has(d.kw[i], ability::Lure)) lured = true;
       }
     if (lured) {
       int unitsInArea = 0;
@@ -189,19 +169,19 @@ void Battle::skillA_s1() {
           int i = s.unitAtW[x][y];
           if (s.areaPath[x][y].empty() || i < 0) continue;
           ++unitsInArea;
-          if (!has(d.kw[i], ab::Lure)) s.areaPath[x][y].clear();
+          if (!has(d.kw[i], ability::Lure)) s.areaPath[x][y].clear();
         }
       if (unitsInArea > 1)
         for (int x = 0; x <= s.maxX; ++x)
           for (int y = 0; y <= s.maxY; ++y) {
             int i = s.unitAtW[x][y];
-            if (!s.areaPath[x][y].empty() && i >= 0 && d.kw[i].State == OnField) showAbility(*this, i, ab::Lure);
+            if (!s.areaPath[x][y].empty() && i >= 0 && d.kw[i].State == OnField) showAbility(*this, i, ability::Lure);
           }
     }
   }
 
   // [侵食]: the area takes the terrain of the skill's element.
-  if (!s.simulating && has(user, ab::Erosion)) {
+  if (!s.simulating && has(user, ability::Erosion)) {
     for (int x = 0; x <= s.maxX; ++x)
       for (int y = 0; y <= s.maxY; ++y) {
         if (s.areaPath[x][y].empty()) continue;
@@ -224,13 +204,13 @@ void Battle::skillA_s1() {
         const Tkst& tg = d.kw[curTarget];
         const int m = tg.Master;
         int mx = 0, my = 0;
-        if (m >= 0 && m < kUnitCount && has(d.kw[m], ab::Cover) && curUser != m && tg.Kind != KindMaster &&
+        if (m >= 0 && m < kUnitCount && has(d.kw[m], ability::Cover) && curUser != m && tg.Kind != KindMaster &&
             sk.Power > 0 && skillAreaValue == 1 && findCell(s.unitAtW, m, mx, my) &&
             distance(mx, my, targetX, targetY) <= d.kw[m].ZOC) {
           curTarget = m;
           targetX = mx;
           targetY = my;
-          showAbility(*this, m, ab::Cover);
+          showAbility(*this, m, ability::Cover);
         }
       }
 
@@ -239,13 +219,13 @@ void Battle::skillA_s1() {
         const i32 team = d.kw[curTarget].Team;
         for (int j = 0; j <= s.lastUnit; ++j) {
           const Tkst& g = d.kw[j];
-          if (g.State != OnField || g.Team != team || !has(g, ab::Guardian)) continue;
+          if (g.State != OnField || g.Team != team || !has(g, ability::Guardian)) continue;
           int gx = 0, gy = 0;
           if (!findCell(s.unitAtW, j, gx, gy) || distance(gx, gy, targetX, targetY) != 1) continue;
           curTarget = j;
           targetX = gx;
           targetY = gy;
-          showAbility(*this, j, ab::Guardian);
+          showAbility(*this, j, ability::Guardian);
         }
       }
 
@@ -276,16 +256,16 @@ void Battle::skillA_s1_t() {
 
   // Certain evasion.
   const int dist = distance(targetX, targetY, userX, userY);
-  if (has(t, ab::ShortRangeDodge) && dist < 2) {
+  if (has(t, ability::ShortRangeDodge) && dist < 2) {
     evaRate = 1000;
-    showAbility(*this, target, ab::ShortRangeDodge);
+    showAbility(*this, target, ability::ShortRangeDodge);
   }
-  if (has(t, ab::MidRangeDodge) && dist < 4) {
+  if (has(t, ability::MidRangeDodge) && dist < 4) {
     evaRate = 1000;
-    showAbility(*this, target, ab::MidRangeDodge);
+    showAbility(*this, target, ability::MidRangeDodge);
   }
-  if (has(user, ab::FriendlyFire) && t.Team == user.Team) evaRate = 1000;
-  if (has(t, ab::Destiny) && hitRate < 100) evaRate = 1000;
+  if (has(user, ability::AllyRecognition) && t.Team == user.Team) evaRate = 1000;
+  if (has(t, ability::Destiny) && hitRate < 100) evaRate = 1000;
 
   int hits = std::max<i32>(1, sk.Hits);
   if (sk.Effect == fx::DecoyVolley) {
@@ -364,10 +344,10 @@ void Battle::skillA_s1_t_MD(int e) {
     KAnime(curUser, 5);
   }
 
-  if (has(t, ab::ElementFusion) && (t.Team == 1 ? s.zokuseiti1 : s.zokuseiti2) == 0) t.Elem = skillElem;
+  if (has(t, ability::ElementFusion) && (t.Team == 1 ? s.zokuseiti1 : s.zokuseiti2) == 0) t.Elem = skillElem;
 
-  if (isElement(skillElem) && has(t, ab::ElementImmunityBase + skillElem)) {
-    if (first) showAbility(*this, curTarget, ab::ElementImmunityBase + skillElem);
+  if (isElement(skillElem) && has(t, kElementImmunityBase + skillElem)) {
+    if (first) showAbility(*this, curTarget, kElementImmunityBase + skillElem);
     return;
   }
 
@@ -404,8 +384,8 @@ void Battle::skillA_s1_t_MD(int e) {
   if (t.LockOn >= 1) chance *= 2;
   if (sk.Effect == fx::NeutralCritical && t.Elem == None) chance = 100;
   const Tkst& targetMaster = d.kw[t.Master];
-  if (has(t, ab::CriticalGuard) || (has(targetMaster, ab::SideCriticalGuard) && targetMaster.State == OnField)) chance = 0;
-  if (has(t, ab::Destiny) && chance < 100) chance = 0;
+  if (has(t, ability::CriticalGuard) || (has(targetMaster, ability::AllyCriticalGuard) && targetMaster.State == OnField)) chance = 0;
+  if (has(t, ability::Destiny) && chance < 100) chance = 0;
   if (!s.simulating && s.Random(100) < chance) {
     base = base * 3 / 2;
     LAnime(curTarget, 5000, "");
@@ -415,21 +395,21 @@ void Battle::skillA_s1_t_MD(int e) {
 
   // Element multiplier and what changes it.
   i32 mult = elementMultiplier(skillElem, t.Elem);
-  if (mult > 100 && has(user, ab::ElementBoost)) {
+  if (mult > 100 && has(user, ability::ElementBoost)) {
     mult = mult * 3 / 2;
-    if (first) showAbility(*this, curUser, ab::ElementBoost);
+    if (first) showAbility(*this, curUser, ability::ElementBoost);
   }
   if (isElement(t.Elem))
     for (int j = 0; j <= s.lastUnit; ++j)
-      if (d.kw[j].State == OnField && has(d.kw[j], ab::WardBase + t.Elem) && mult > 100) {
+      if (d.kw[j].State == OnField && has(d.kw[j], kWardBase + t.Elem) && mult > 100) {
         mult = mult * 4 / 5;
-        if (first) showAbility(*this, j, ab::WardBase + t.Elem);
+        if (first) showAbility(*this, j, kWardBase + t.Elem);
       }
   if (isElement(skillElem))
     for (int j = 0; j <= s.lastUnit; ++j)
-      if (d.kw[j].State == OnField && has(d.kw[j], ab::FixerBase + skillElem) && mult != 100) {
+      if (d.kw[j].State == OnField && has(d.kw[j], kFixerBase + skillElem) && mult != 100) {
         mult = 100;
-        if (first) showAbility(*this, j, ab::FixerBase + skillElem);
+        if (first) showAbility(*this, j, kFixerBase + skillElem);
       }
   if (first && mult == 70) show(*this, curTarget, 7000, "抵抗属性");
   if (first && mult == 160) show(*this, curTarget, 7000, "弱点属性");
@@ -448,14 +428,14 @@ void Battle::skillA_s1_t_MD(int e) {
   if (user.Team == 2 && creatureBalance > 0) mult += creatureBalance * 8;
 
   i32 damage = (base * mult) / 100;
-  if (has(t, ab::DamageCut)) damage -= t.Lv / 12;
+  if (has(t, ability::DamageCut)) damage -= t.Lv / 12;
   damage = std::clamp<i32>(damage, 1, 999);
 
-  if (skillElem == Water && has(t, ab::WaterAbsorb)) {
+  if (skillElem == Water && has(t, ability::WaterAbsorb)) {
     damage = damage * (100 - t.HealRes) / 100;
     damage = damage > 0 ? -damage : -1;
     t.HealRes = std::min<i32>(60, t.HealRes + 10);
-    if (first) showAbility(*this, curTarget, ab::WaterAbsorb);
+    if (first) showAbility(*this, curTarget, ability::WaterAbsorb);
   }
 
   show(*this, curTarget, -damage, "HP");
@@ -497,7 +477,7 @@ void Battle::skillA_s1_t_MD(int e) {
   // Exhaust: the user can neither move nor use skills for three turns.
   if (sk.Effect == fx::Exhaust) {
     int resist = 0;
-    for (int id : {ab::AilmentResist, ab::FullResist, ab::ActionResist})
+    for (int id : {ability::AilmentResist, ability::FullResist, ability::ActionResist})
       if (!resist && has(user, id)) resist = id;
     if (resist) {
       showAbility(*this, curUser, resist);
@@ -531,11 +511,11 @@ void Battle::skillA_s1_t_MD(int e) {
   if (user.Kind == KindMaster && first && t.Team != user.Team && t.HP > 0) {
     for (int j = 0; j <= s.lastUnit; ++j) {
       const Tkst& f = d.kw[j];
-      if (f.State != OnField || f.Master != curUser || !has(f, ab::Pursuit)) continue;
+      if (f.State != OnField || f.Master != curUser || !has(f, ability::Pursuit)) continue;
       int px = 0, py = 0;
       if (!findCell(s.unitAtW, j, px, py) || distance(px, py, targetX, targetY) != 1) continue;
       const i32 strike = t.HP / 4;
-      showAbility(*this, j, ab::Pursuit);
+      showAbility(*this, j, ability::Pursuit);
       show(*this, curTarget, -strike, "HP");
       t.HP -= strike;
     }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/ability_ids.h"
 #include "data/terrain.h"
 #include "rules/battle.h"
 #include "rules/labels.h"
@@ -17,29 +18,6 @@
 namespace sorvane {
 
 namespace {
-
-// --- Ability ids -----------------------------------------------------------
-// Arrival
-constexpr int kFlight = 81, kSpirit = 82;
-constexpr int kAtkUp = 83, kDefUp = 84, kMagUp = 85, kMovUp = 86;
-constexpr int kCritUp = 87, kHitUp = 88, kEvaUp = 89, kProcUp = 90;
-constexpr int kSpUp = 91, kSatori = 92, kConcentration = 93;
-constexpr int kSummonRisk = 94;   // [召喚リスク]
-constexpr int kSnowCall = 95;     // [雪呼び]
-constexpr int kQuickSummon = 336; // [即行召喚]
-constexpr int kWindThunder = 343; // [風神雷神]
-constexpr int kTimedSummon = 350; // [召喚時間制限], then 351..354 = [召喚時間制限1..4]
-constexpr int kTimedSummon4 = 354;
-constexpr int kWorld = 400;       // [世界]
-// Death
-constexpr int kRevive = 211, kPhoenix = 212, kGhost = 213, kDeathAwakening = 214, kUndying = 215;
-constexpr int kTimeReversal = 216;
-constexpr int kDeathFire = 217, kDeathForest = 218, kDeathEarth = 219, kDeathWater = 220;
-constexpr int kRebirthLight = 221, kDeathAllyAtk = 222, kUnyielding = 223, kFusion = 224;
-constexpr int kPrice1 = 225, kPrice2 = 226;
-constexpr int kStatusFixed = 321, kStatusResist = 322, kFullResist = 323;
-// Usable abilities' resistances
-constexpr int kPoisonResist = 301, kAilmentResist = 310;
 
 constexpr int kWindGod = 14, kThunderGod = 85;
 constexpr int kMindless = 208;  // its death moves no one to [不屈]
@@ -63,7 +41,7 @@ struct DeathTerrain {
   i32 terrain;
 };
 constexpr DeathTerrain kDeathTerrains[] = {
-    {kDeathFire, 3}, {kDeathForest, 7}, {kDeathEarth, 9}, {kDeathWater, 13}};
+    {ability::DeathTerrainFire, 3}, {ability::DeathTerrainWood, 7}, {ability::DeathTerrainEarth, 9}, {ability::DeathTerrainWater, 13}};
 
 bool validIndex(const Tsyori& s, int i) { return i >= 0 && i <= s.lastUnit && i < kUnitCount; }
 
@@ -107,32 +85,32 @@ void Battle::abilitySK(int u) {
   int x = 0, y = 0;
   const bool placed = findCell(s.unitAt, u, x, y);
 
-  if (has(v, kFlight)) v.Flight = 1;
-  if (has(v, kSpirit)) v.Spirit = 1;
+  if (has(v, ability::Flight)) v.Flight = 1;
+  if (has(v, ability::Spirit)) v.Spirit = 1;
 
-  if (has(v, kAtkUp)) v.AtkB += 15;
-  if (has(v, kDefUp)) v.DefB += 15;
-  if (has(v, kMagUp)) v.MagB += 15;
-  if (has(v, kMovUp)) v.MovB += 1;
+  if (has(v, ability::AttackUp)) v.AtkB += 15;
+  if (has(v, ability::DefenseUp)) v.DefB += 15;
+  if (has(v, ability::MagicUp)) v.MagB += 15;
+  if (has(v, ability::MoveUp)) v.MovB += 1;
 
-  if (has(v, kCritUp)) v.CritB += 25;
-  if (has(v, kHitUp)) v.HitB += 25;
-  if (has(v, kEvaUp)) v.EvaB += 25;
-  if (has(v, kProcUp)) v.ProcB += 25;
+  if (has(v, ability::CriticalUp)) v.CritB += 25;
+  if (has(v, ability::HitUp)) v.HitB += 25;
+  if (has(v, ability::EvasionUp)) v.EvaB += 25;
+  if (has(v, ability::ProcRateUp)) v.ProcB += 25;
 
-  if (has(v, kSpUp)) v.SP += 5;  // may pass SPMax
-  if (has(v, kSatori)) v.EvaB += 50;
-  if (has(v, kConcentration)) v.ProcB += 50;
+  if (has(v, ability::SpUp)) v.SP += 5;  // may pass SPMax
+  if (has(v, ability::Satori)) v.EvaB += 50;
+  if (has(v, ability::Concentration)) v.ProcB += 50;
 
-  if (has(v, kSnowCall) && s.weather != Blizzard) {
+  if (has(v, ability::SnowCall) && s.weather != Blizzard) {
     s.weather = Blizzard;
     view->weatherLabel();
     DLAnime(std::string(weatherLabelText(Blizzard)), 700);
   }
 
-  if (has(v, kQuickSummon)) v.MovB -= 3;
+  if (has(v, ability::QuickSummon)) v.MovB -= 3;
 
-  if (has(v, kWindThunder) && (v.Type == kWindGod || v.Type == kThunderGod)) {
+  if (has(v, ability::WindThunder) && (v.Type == kWindGod || v.Type == kThunderGod)) {
     const i32 partnerType = v.Type == kWindGod ? kThunderGod : kWindGod;
     for (int i = 0; i <= s.lastUnit; ++i) {
       Tkst& partner = d.k[i];
@@ -148,22 +126,22 @@ void Battle::abilitySK(int u) {
     }
   }
 
-  if (has(v, kSummonRisk) && validIndex(s, v.Master)) {
+  if (has(v, ability::SummonRisk) && validIndex(s, v.Master)) {
     Tkst& m = d.k[v.Master];
     i32 hp = m.HP * 3 / 5;
     if (hp < 1) hp = 1;
-    LAnime(v.Master, kShowName, d.abilityName(kSummonRisk));
+    LAnime(v.Master, kShowName, d.abilityName(ability::SummonRisk));
     // The text shows what the master really lost.
     LAnime(v.Master, hp - m.HP, "HP");
     m.HP = hp;
   }
 
   // A timed creature starts its count afresh at every arrival.
-  for (int id = kTimedSummon; id <= kTimedSummon4; ++id) {
+  for (int id = ability::TimedSummon; id <= ability::TimedSummon4; ++id) {
     if (!has(v, id)) continue;
-    v.TNS = withReplacedName(v.TNS, d.abilityName(id), d.abilityName(kTimedSummon4));
+    v.TNS = withReplacedName(v.TNS, d.abilityName(id), d.abilityName(ability::TimedSummon4));
     for (i32& tn : v.TN)
-      if (tn >= kTimedSummon && tn < kTimedSummon4) tn = kTimedSummon4;
+      if (tn >= ability::TimedSummon && tn < ability::TimedSummon4) tn = ability::TimedSummon4;
     break;
   }
 
@@ -171,7 +149,7 @@ void Battle::abilitySK(int u) {
   if (placed) {
     int holders = 0, holder = -1;
     for (int i = 0; i <= s.lastUnit; ++i)
-      if (d.k[i].State == OnField && has(d.k[i], kWorld)) {
+      if (d.k[i].State == OnField && has(d.k[i], ability::World)) {
         ++holders;
         holder = i;
       }
@@ -204,8 +182,8 @@ void Battle::abilitySI(int u, int x, int y) {
         if (std::abs(cx - x) + std::abs(cy - y) <= 3) s.terrain[cx][cy] = dt.terrain;
   }
 
-  if (has(v, kRebirthLight)) {
-    nameOnCell(kRebirthLight);
+  if (has(v, ability::RebirthLight)) {
+    nameOnCell(ability::RebirthLight);
     for (int i = 0; i <= s.lastUnit; ++i) {
       Tkst& ally = d.k[i];
       if (ally.State != OnField || ally.Team != team) continue;
@@ -216,27 +194,27 @@ void Battle::abilitySI(int u, int x, int y) {
     }
   }
 
-  if (has(v, kDeathAllyAtk)) {
-    nameOnCell(kDeathAllyAtk);
+  if (has(v, ability::DeathAllyAttackUp)) {
+    nameOnCell(ability::DeathAllyAttackUp);
     for (int i = 0; i <= s.lastUnit; ++i)
       if (d.k[i].State == OnField && d.k[i].Team == team) d.k[i].AtkB += 15;
   }
 
   const bool hasMaster = validIndex(s, v.Master);
-  if (has(v, kFusion) && hasMaster) {
-    nameOnCell(kFusion);
+  if (has(v, ability::Fusion) && hasMaster) {
+    nameOnCell(ability::Fusion);
     addToStats(d.k[v.Master], 25);
   }
 
   if (hasMaster) {
     Tkst& m = d.k[v.Master];
-    const bool guarded = has(m, kStatusFixed) || has(m, kStatusResist) || has(m, kFullResist);
-    if (!guarded && has(v, kPrice1) && m.State == OnField) {
-      nameOnCell(kPrice1);
+    const bool guarded = has(m, ability::StatFixed) || has(m, ability::StatResist) || has(m, ability::FullResist);
+    if (!guarded && has(v, ability::SummonPrice1) && m.State == OnField) {
+      nameOnCell(ability::SummonPrice1);
       addToStats(m, -15);
     }
-    if (!guarded && has(v, kPrice2) && m.State == OnField) {
-      nameOnCell(kPrice2);
+    if (!guarded && has(v, ability::SummonPrice2) && m.State == OnField) {
+      nameOnCell(ability::SummonPrice2);
       addToStats(m, -20);
       m.MovB -= 1;
     }
@@ -246,8 +224,8 @@ void Battle::abilitySI(int u, int x, int y) {
     const i32 gain = v.Kind == KindCreature ? 10 : 5;
     for (int i = 0; i <= s.lastUnit; ++i) {
       Tkst& ally = d.k[i];
-      if (ally.State != OnField || ally.Team != team || !has(ally, kUnyielding)) continue;
-      LAnime(i, kShowName, d.abilityName(kUnyielding));
+      if (ally.State != OnField || ally.Team != team || !has(ally, ability::Unyielding)) continue;
+      LAnime(i, kShowName, d.abilityName(ability::Unyielding));
       addToStats(ally, gain);
     }
   }
@@ -261,8 +239,8 @@ void Battle::abilitySI(int u, int x, int y) {
     const bool arrives = v.State != OnField;
     v.HP = hp;
     if (spent) v.TNS = withoutName(v.TNS, d.abilityName(ability));
-    if (ability == kGhost) v.Spirit = 1;
-    if (ability == kDeathAwakening) {
+    if (ability == ability::Ghost) v.Spirit = 1;
+    if (ability == ability::DeathAwakening) {
       v.AtkB = v.DefB = v.MagB = 100;
       v.MovB = 3;
     }
@@ -271,18 +249,18 @@ void Battle::abilitySI(int u, int x, int y) {
     LAnime(u, kShowName, d.abilityName(ability));
     if (arrives) abilitySK(u);
   };
-  revive(kRevive, v.HPMax / 2, true);
-  revive(kPhoenix, v.HPMax, true);
-  revive(kGhost, v.HPMax / 10, true);
-  revive(kDeathAwakening, v.HPMax / 2, true);
-  revive(kUndying, v.HPMax, false);
+  revive(ability::Revive, v.HPMax / 2, true);
+  revive(ability::Phoenix, v.HPMax, true);
+  revive(ability::Ghost, v.HPMax / 10, true);
+  revive(ability::DeathAwakening, v.HPMax / 2, true);
+  revive(ability::Undying, v.HPMax, false);
 
   // Back into the master's hand, whole; only a unit that stayed dead goes.
-  if (has(v, kTimeReversal) && v.State == Dead) {
+  if (has(v, ability::TimeReversal) && v.State == Dead) {
     v.HP = v.HPMax;
     v.SP = v.SPMax;
     v.State = Waiting;
-    nameOnCell(kTimeReversal);
+    nameOnCell(ability::TimeReversal);
   }
 
   // The enemies of a chain stage come one after another onto the same cell.
@@ -308,9 +286,9 @@ void Battle::abilitySI_AI(int u) {
   const i32 team = v.Team;
   // The dying unit itself is no longer one of the allies on the field.
   auto allyOnField = [&](int i) { return i != u && d.kw[i].State == OnField && d.kw[i].Team == team; };
-  auto statsFixed = [&](const Tkst& t) { return has(t, kStatusFixed) || has(t, kFullResist); };
+  auto statsFixed = [&](const Tkst& t) { return has(t, ability::StatFixed) || has(t, ability::FullResist); };
 
-  if (has(v, kRebirthLight))
+  if (has(v, ability::RebirthLight))
     for (int i = 0; i <= s.lastUnit; ++i) {
       if (!allyOnField(i)) continue;
       Tkst& ally = d.kw[i];
@@ -318,16 +296,16 @@ void Battle::abilitySI_AI(int u) {
       if (ally.HP > ally.HPMax) ally.HP = ally.HPMax;
     }
 
-  if (has(v, kDeathAllyAtk))
+  if (has(v, ability::DeathAllyAttackUp))
     for (int i = 0; i <= s.lastUnit; ++i)
       if (allyOnField(i) && !statsFixed(d.kw[i])) d.kw[i].AtkB += 15;
 
   if (validIndex(s, v.Master) && !statsFixed(d.kw[v.Master])) {
     Tkst& m = d.kw[v.Master];
-    if (has(v, kFusion)) addToStats(m, 25);
-    if (!has(m, kStatusResist)) {
-      if (has(v, kPrice1)) addToStats(m, -15);
-      if (has(v, kPrice2)) {
+    if (has(v, ability::Fusion)) addToStats(m, 25);
+    if (!has(m, ability::StatResist)) {
+      if (has(v, ability::SummonPrice1)) addToStats(m, -15);
+      if (has(v, ability::SummonPrice2)) {
         addToStats(m, -20);
         m.MovB -= 1;
       }
@@ -335,7 +313,7 @@ void Battle::abilitySI_AI(int u) {
   }
 
   for (int i = 0; i <= s.lastUnit; ++i)
-    if (allyOnField(i) && has(d.kw[i], kUnyielding) && !statsFixed(d.kw[i])) addToStats(d.kw[i], 15);
+    if (allyOnField(i) && has(d.kw[i], ability::Unyielding) && !statsFixed(d.kw[i])) addToStats(d.kw[i], 15);
 
   if (v.Kind == KindMaster) return;
 
@@ -343,17 +321,17 @@ void Battle::abilitySI_AI(int u) {
     if (!has(v, ability) || v.SP <= 0) return;
     v.HP = hp;
     if (spent) v.TNS = withoutName(v.TNS, d.abilityName(ability));
-    if (ability == kGhost) v.Spirit = 1;
-    if (ability == kDeathAwakening) {
+    if (ability == ability::Ghost) v.Spirit = 1;
+    if (ability == ability::DeathAwakening) {
       v.AtkB = v.DefB = v.MagB = 100;
       v.MovB = 3;
     }
   };
-  revive(kRevive, v.HPMax / 2, true);
-  revive(kPhoenix, v.HPMax, true);
-  revive(kGhost, v.HPMax / 10, true);
-  revive(kDeathAwakening, v.HPMax / 2, true);
-  revive(kUndying, v.HPMax, false);
+  revive(ability::Revive, v.HPMax / 2, true);
+  revive(ability::Phoenix, v.HPMax, true);
+  revive(ability::Ghost, v.HPMax / 10, true);
+  revive(ability::DeathAwakening, v.HPMax / 2, true);
+  revive(ability::Undying, v.HPMax, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -455,7 +433,7 @@ void Battle::useA_s() {
         case 6: {  // ■瘴気
           if (t < 0) break;
           Tkst& target = d.kw[t];
-          if (!has(target, kPoisonResist) && !has(target, kAilmentResist) && !has(target, kFullResist))
+          if (!has(target, ability::PoisonResist) && !has(target, ability::AilmentResist) && !has(target, ability::FullResist))
             target.Poison = 1;
           break;
         }

@@ -3,21 +3,13 @@
 // summoning method, the weather, the terrain and the abilities around, and is
 // limited by a capacity the whole team shares. The phase cycle completes
 // summons in progress; kikanA sends a creature back to its master's hand.
+#include "data/ability_ids.h"
 #include "data/terrain.h"
 #include "rules/battle.h"
 
 namespace sorvane {
 
 namespace {
-
-// Abilities that change a summon.
-constexpr int kSpiritWelcome = 331;  // [精霊迎え]  cost - 1
-constexpr int kSpiritCall = 332;     // [精霊呼び]  time - 1
-constexpr int kWindCall = 333;       // [風呼び]    風神 at once
-constexpr int kThunderCall = 334;    // [雷呼び]    雷神 at once
-constexpr int kBeastMother = 335;    // [幻獣の母]  time 0, cost / 3
-constexpr int kQuickSummon = 336;    // [即行召喚]  time - 1
-constexpr int kRabbitHole = 401;     // [ラビットホール] time - 1
 
 constexpr int kWindGod = 14;     // 風神
 constexpr int kThunderGod = 85;  // 雷神
@@ -58,13 +50,13 @@ i32 baseTime(const Battle& b, int master, int creature, i32 t, bool withDestinat
       if (u.State == OnField && u.Kind == KindCreature && u.Team == m.Team && u.Elem == c.Elem) --t;
     }
   }
-  t -= helpersOf(b, master, kSpiritCall);
-  if (b.has(m, kRabbitHole)) --t;
-  if (b.has(m, kQuickSummon)) --t;
+  t -= helpersOf(b, master, ability::SpiritCall);
+  if (b.has(m, ability::RabbitHole)) --t;
+  if (b.has(m, ability::QuickSummon)) --t;
 
-  if (c.Type == kWindGod && helpersOf(b, master, kWindCall) > 0) t = 0;
-  if (c.Type == kThunderGod && helpersOf(b, master, kThunderCall) > 0) t = 0;
-  if (helpersOf(b, master, kBeastMother) > 0) t = 0;
+  if (c.Type == kWindGod && helpersOf(b, master, ability::WindCall) > 0) t = 0;
+  if (c.Type == kThunderGod && helpersOf(b, master, ability::ThunderCall) > 0) t = 0;
+  if (helpersOf(b, master, ability::BeastMother) > 0) t = 0;
   return t;
 }
 
@@ -100,8 +92,8 @@ bool masterMaySummon(const Tkst& m) { return m.SummonN >= 1 && m.SummonSeal <= 0
 
 i32 Battle::summonCost(int master, int creature) const {
   i32 cost = d.k[creature].SumC;
-  cost -= helpersOf(*this, master, kSpiritWelcome);
-  for (int n = helpersOf(*this, master, kBeastMother); n > 0; --n) cost /= 3;
+  cost -= helpersOf(*this, master, ability::SpiritWelcome);
+  for (int n = helpersOf(*this, master, ability::BeastMother); n > 0; --n) cost /= 3;
   return cost;
 }
 
