@@ -356,7 +356,7 @@ void Battle::skillA_s1_t_MD(int e) {
     show(*this, curTarget, 4500, "物理シールド");
     return;
   }
-  if (sk.Special == fx::Spec && t.SpecShield > 0) {
+  if (sk.Special == fx::Spcl && t.SpecShield > 0) {
     t.SpecShield = 0;
     show(*this, curTarget, 4500, "特殊シールド");
     return;
@@ -371,7 +371,7 @@ void Battle::skillA_s1_t_MD(int e) {
   targetMagic = effMag(t);
   i32 attack = atkValue, defence = defValue;
   if (sk.Effect == fx::IgnoreDefence) defence = 1;
-  if (sk.Special == fx::Spec) {
+  if (sk.Special == fx::Spcl) {
     attack += userMagic;
     defence += targetMagic;
   }

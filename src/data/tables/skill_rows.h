@@ -13,7 +13,7 @@ namespace sorvane::skill_rows {
 
 // Physical skills are stopped by [霊体] and [物理シールド]; special ones by
 // [特殊シールド]. Support skills are special so that spirits can receive them.
-inline constexpr i32 Phys = 0, Spec = 1;
+inline constexpr i32 Phys = 0, Spcl = 1;  // 物理 physical, 特殊 special
 
 // Category (Cat).
 inline constexpr i32 CatNone = 0, CatUnits = 1, CatFamiliar = 2, CatTerrain = 3, CatWeather = 4,
