@@ -269,3 +269,13 @@ TEST_F(QdaFile, MissingFileIsAnOpenErrorNamingThePath) {
 
 }  // namespace
 }  // namespace sorvane::qda
+
+namespace sorvane::qda {
+namespace {
+
+TEST(QdaReaderFile, ADirectoryIsNotAnArchive) {
+  EXPECT_THROW(LoadEntry(std::filesystem::temp_directory_path().string(), "map1.dat"), EFOpenError);
+}
+
+}  // namespace
+}  // namespace sorvane::qda
