@@ -16,7 +16,7 @@
 
 #include "ai/auto_battle.h"
 #include "ai/opponent.h"
-#include "campaign/campaign.h"
+#include "campaign/trial_battle.h"
 #include "rules/battle.h"
 
 namespace {
@@ -34,7 +34,7 @@ struct Game {
   Tsyori s;
   Campaign campaign;
   Presenter presenter;  // shows nothing
-  Battle battle{s, campaign, presenter};
+  Battle battle{s, presenter};
 
   explicit Game(int party) {
     Tdeta& d = *s.D;
@@ -71,7 +71,7 @@ void BM_AutoBattles(benchmark::State& st) {
   for (auto _ : st) {
     Game game(party);
     for (i32 stage : autoBattleStages()) {
-      const AutoBattle run = playAutoBattle(game.battle, stage, 1, 60);
+      const AutoBattle run = playTrialBattle(game.battle, game.campaign, stage, 1, 60);
       decisions.insert(decisions.end(), run.decisionMs.begin(), run.decisionMs.end());
       ++battles;
     }

@@ -15,7 +15,7 @@ struct Field {
   Tsyori s;
   Campaign campaign;
   Presenter presenter;
-  Battle battle{s, campaign, presenter};
+  Battle battle{s, presenter};
 
   Field() {
     s.D->InitSkills();

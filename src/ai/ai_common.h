@@ -7,13 +7,14 @@
 #include <cstdlib>
 
 #include "data/ability_ids.h"
+#include "data/tables/skill_rows.h"
 #include "rules/battle.h"
 
 namespace sorvane::ai {
 
-constexpr i32 kWholeMapArea = 99;
-constexpr i32 kCharge = 13;            // skill effect: the user rushes next to its target
-constexpr i32 kNeutralCritical = 22;   // skill effect: certain critical hit on element 0
+constexpr i32 kWholeMapArea = skill_rows::WholeMap;
+constexpr i32 kCharge = skill_rows::Charge;
+constexpr i32 kNeutralCritical = skill_rows::NeutralCritical;
 constexpr i32 kStoneGolemType = 44;    // a [守護] creature that does not draw its master
 
 inline int dist(int x1, int y1, int x2, int y2) { return std::abs(x1 - x2) + std::abs(y1 - y2); }

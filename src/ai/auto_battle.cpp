@@ -39,50 +39,6 @@ void mixUnit(std::uint64_t& h, const Tkst& u) {
   for (i32 v : {u.TU, u.TUN, u.HealRes}) mix(h, static_cast<std::uint32_t>(v));
 }
 
-// What a battle's rewards change, so the next battle starts from the same party.
-struct Progress {
-  std::array<Tkst, 7> party;
-  std::vector<std::pair<i32, i32>> levels;  // Lv, Exp of every catalogue entry
-  std::array<byte, kCollectable> defeated, acquired, reservedFlags, summoned;
-  RecordCounters records;
-  std::array<byte, 7> jobOpen;
-  byte extraOpen;
-  std::array<byte, 11> charOpen;
-  i32 storyStage, stageNo, mapNo;
-  byte storyBattle;
-  Campaign campaign;
-
-  explicit Progress(const Battle& b)
-      : defeated(b.d.defeated), acquired(b.d.acquired), reservedFlags(b.d.reservedFlags), summoned(b.d.summoned),
-        records(b.d.records), jobOpen(b.d.jobOpen), extraOpen(b.d.extraOpen), charOpen(b.d.charOpen),
-        storyStage(b.s.storyStage), stageNo(b.s.stageNo), mapNo(b.s.mapNo), storyBattle(b.s.storyBattle),
-        campaign(b.campaign) {
-    std::copy(b.d.k.begin(), b.d.k.begin() + 7, party.begin());
-    for (const Tcst& e : b.d.creatures) levels.emplace_back(e.Lv, e.Exp);
-  }
-  void restore(Battle& b) const {
-    Tdeta& d = b.d;
-    std::copy(party.begin(), party.end(), d.k.begin());
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-      d.creatures[i].Lv = levels[i].first;
-      d.creatures[i].Exp = levels[i].second;
-    }
-    d.defeated = defeated;
-    d.acquired = acquired;
-    d.reservedFlags = reservedFlags;
-    d.summoned = summoned;
-    d.records = records;
-    d.jobOpen = jobOpen;
-    d.extraOpen = extraOpen;
-    d.charOpen = charOpen;
-    b.s.storyStage = storyStage;
-    b.s.stageNo = stageNo;
-    b.s.mapNo = mapNo;
-    b.s.storyBattle = storyBattle;
-    b.campaign = campaign;
-  }
-};
-
 bool isStoryStage(i32 stage) {
   for (const auto* table : {&stages::mainStoryStages(), &stages::extraStoryStages()})
     for (const stages::StageDef& def : *table)
@@ -169,10 +125,9 @@ int ruleViolations(const Battle& b, std::string& first) {
   return found;
 }
 
-AutoBattle playAutoBattle(Battle& b, i32 stage, std::uint32_t seed, i32 maxTurns) {
+AutoBattle playAutoBattle(Battle& b, i32 stage, std::uint32_t seed, i32 maxTurns, const BattleEnd& battleEnd) {
   AutoBattle run;
   run.stage = stage;
-  const Progress progress(b);
   Tsyori& s = b.s;
 
   s.rng.Seed(seed);
@@ -205,10 +160,17 @@ AutoBattle playAutoBattle(Battle& b, i32 stage, std::uint32_t seed, i32 maxTurns
 
   const i32 first = story ? (s.winCondition == 4 ? 2 : 1) : s.Random(2) + 1;
   std::uint64_t hash = kFnvOffset;
+  // The battle end runs where the window runs it: once the order that
+  // decided the battle has returned.
+  auto endIfDecided = [&] {
+    if (b.resultPending() && battleEnd) battleEnd(b);
+  };
   b.startBattle(first);
+  endIfDecided();
   hash = positionHash(b, hash);
   while (b.battleResult == Running && b.turn < maxTurns) {
     b.Tchange();
+    endIfDecided();
     hash = positionHash(b, hash);
   }
   std::string what;
@@ -225,7 +187,6 @@ AutoBattle playAutoBattle(Battle& b, i32 stage, std::uint32_t seed, i32 maxTurns
   op->recordTimes = false;
   op->everyUnit = everyUnitBefore;
   b.opponentPhase = before;
-  progress.restore(b);
   return run;
 }
 

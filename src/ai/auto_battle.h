@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,11 +37,15 @@ std::vector<i32> autoBattleStages();
 // Story stage or free battle (GROUP * 100 + PARTY) that exists.
 bool autoBattleStageExists(i32 stage);
 
+// What runs once a result is on the board (the campaign's battle end).
+using BattleEnd = std::function<void(Battle&)>;
+
 // Sets up `stage` with `seed` and lets the computer play both sides for at
-// most `maxTurns` turns. The campaign's progress (party, levels, experience,
-// collection, records, BP, story stage) is put back afterwards, so the same
-// call gives the same battle again. `b.s.gameDir` must hold the battle maps.
-AutoBattle playAutoBattle(Battle& b, i32 stage, std::uint32_t seed, i32 maxTurns);
+// most `maxTurns` turns; `battleEnd` runs after the order that decided the
+// battle, as a window would run it. The progress the battle changes is not
+// put back here: the campaign's trial battle does that. `b.s.gameDir` must
+// hold the battle maps.
+AutoBattle playAutoBattle(Battle& b, i32 stage, std::uint32_t seed, i32 maxTurns, const BattleEnd& battleEnd = {});
 
 // Rules no battle may break, checked on the live records: a unit on two
 // cells, a unit on the map that is neither on the field nor being summoned,

@@ -23,8 +23,6 @@ using namespace ai;
 
 namespace {
 
-constexpr i32 kCatUnits = 1, kCatFamiliar = 2, kCatTerrain = 3, kCatWeather = 4, kCatSwap = 6;
-constexpr i32 kStraightLine = 1;
 
 // Worth of a familiar placed by a summoning skill, by type 201..209.
 constexpr i32 kFamiliarWorth[9] = {250, 200, 300, 300, 300, 400, 55, 55, 550};
@@ -206,7 +204,7 @@ i32 Opponent::evaluate(int u, int slot, i32 id, const Twst& sk, Cell at, Cell ta
                        bool emptiesSp, const std::array<std::uint64_t, 4>& actsOn) {
   const int ti = cellIndex(target.x, target.y);
   bool areaReady = false;
-  const bool line = sk.Line == kStraightLine;
+  const bool line = sk.Line == skill_rows::Straight;
   if (line || !areaKnown_[slot][ti]) {
     s_.tgtX = target.x;
     s_.tgtY = target.y;
@@ -223,13 +221,13 @@ i32 Opponent::evaluate(int u, int slot, i32 id, const Twst& sk, Cell at, Cell ta
 
   bool valid = false;
   switch (sk.Cat) {
-    case kCatTerrain:
-    case kCatWeather:
-    case kCatSwap: valid = true; break;
-    case kCatFamiliar:
+    case skill_rows::CatTerrain:
+    case skill_rows::CatWeather:
+    case skill_rows::CatSwap: valid = true; break;
+    case skill_rows::CatFamiliar:
       for (int i = 0; i < 4 && !valid; ++i) valid = (area[i] & ~occupied_[i]) != 0;
       break;
-    case kCatUnits:
+    case skill_rows::CatUnits:
       if (sk.Target == 7) {
         // Only the unit on the centre of the area (every cell is a centre
         // when the area is the whole map).
@@ -261,10 +259,11 @@ i32 Opponent::evaluate(int u, int slot, i32 id, const Twst& sk, Cell at, Cell ta
   b_.killCount = 0;
 
   switch (sk.Cat) {
-    case kCatUnits: {
-      b_.resolving = 1;
-      b_.skillA_s1();
-      b_.resolving = 0;
+    case skill_rows::CatUnits: {
+      {
+        FlagScope<byte> onWorkingCopy(b_.resolving, 1);
+        b_.skillA_s1();
+      }
       if (sk.Effect == kCharge) {
         Cell now;
         if (cellOf(b_, s_.unitAtW, u, now)) value = value - s_.posValue[at.x][at.y] + s_.posValue[now.x][now.y];
@@ -273,10 +272,11 @@ i32 Opponent::evaluate(int u, int slot, i32 id, const Twst& sk, Cell at, Cell ta
       value += scoreUnits(tr);
       break;
     }
-    case kCatFamiliar: {
-      b_.resolving = 1;
-      b_.skillA_s2();
-      b_.resolving = 0;
+    case skill_rows::CatFamiliar: {
+      {
+        FlagScope<byte> onWorkingCopy(b_.resolving, 1);
+        b_.skillA_s2();
+      }
       const Tkst& user = d_.k[u];
       for (int j = 0; j <= s_.lastUnit; ++j) {
         const Tkst& L = d_.k[j];
@@ -290,7 +290,7 @@ i32 Opponent::evaluate(int u, int slot, i32 id, const Twst& sk, Cell at, Cell ta
       restoreWork();
       break;
     }
-    case kCatWeather:
+    case skill_rows::CatWeather:
       value += weatherWorth(u, sk.Param);
       break;
     default: break;  // terrain and swaps are worth only their position

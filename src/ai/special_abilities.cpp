@@ -183,9 +183,9 @@ void Opponent::AICheck_T(int u) {
       }
   if (!chosen || best < kThreshold[ability]) return;
 
-  s_.simulating = 0;
+  RealAction real(s_);
   b_.view->unitPanel(u);
-  b_.KAnime(u, 6);
+  b_.KAnime(u, CellAnim::Hop);
   b_.specialReach();
   b_.specialArea();
   s_.reachMode = 2;
@@ -193,14 +193,13 @@ void Opponent::AICheck_T(int u) {
   b_.view->MapPaint();
   b_.view->scrollTo((s_.spTgtX + s_.selX) / 2, (s_.spTgtY + s_.selY) / 2);
   b_.view->wait(350);
-  b_.LAnime(u, 9001, d_.specials[ability].Name);
+  b_.LAnime(u, shown::Usable, d_.specials[ability].Name);
   b_.pickMode = 0;
   s_.reachMode = 0;
   b_.view->MapPaint();
   s_.reachMode = 3;
   b_.useA();
   s_.reachMode = 0;
-  s_.simulating = 1;
 }
 
 }  // namespace sorvane

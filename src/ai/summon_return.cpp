@@ -109,10 +109,9 @@ void Opponent::AICheck_C(int m) {
         }
     if (!chosen) continue;
 
-    s_.simulating = 0;
+    RealAction real(s_);
     s_.sacrifice = -1;  // the computer never offers a sacrifice
     b_.summonA();
-    s_.simulating = 1;
   }
 }
 
@@ -199,9 +198,8 @@ void Opponent::AICheck_K(int c) {
 
   if (stay < creature.AI.ReturnW * (leave - 12 * (creature.ZOC - 1)) / 5) {
     b_.selectUnit(c);
-    s_.simulating = 0;
+    RealAction real(s_);
     b_.kikanA();
-    s_.simulating = 1;
   }
 }
 

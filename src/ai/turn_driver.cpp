@@ -62,32 +62,30 @@ void Opponent::playPhase() {
       if (unit.Team != b_.phaseTeam || unit.State != OnField) continue;
       if (unit.AI.Auto != 1 && !everyUnit) continue;
       if (b_.battleResult > Running) return;
-      s_.simulating = 1;
-      if (unit.Kind == KindMaster && unit.AI.SummonLate == 0) AICheck_C(u);
-      if (unit.AI.SpecialLate == 0) AICheck_T(u);
+      {
+        Simulation trials(s_);
+        if (unit.Kind == KindMaster && unit.AI.SummonLate == 0) AICheck_C(u);
+        if (unit.AI.SpecialLate == 0) AICheck_T(u);
 
-      if (recordTimes) {
-        const auto start = std::chrono::steady_clock::now();
-        AICheck(u);
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        decisionMs.push_back(took.count());
-      } else {
-        AICheck(u);
-      }
+        if (recordTimes) {
+          const auto start = std::chrono::steady_clock::now();
+          AICheck(u);
+          const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+          decisionMs.push_back(took.count());
+        } else {
+          AICheck(u);
+        }
 
-      if (b_.battleResult > Running) {
-        s_.simulating = 0;
-        return;
+        if (b_.battleResult > Running) return;
+        // A unit that fell during its own action decides nothing more: a dead
+        // master cannot summon, and a dead creature must not be "returned" to
+        // its master's hand.
+        if (unit.State == OnField) {
+          if (unit.Kind == KindMaster && unit.AI.SummonLate == 1) AICheck_C(u);
+          if (unit.AI.SpecialLate == 1) AICheck_T(u);
+          if (pass == 1 && unit.Kind == KindCreature) AICheck_K(u);
+        }
       }
-      // A unit that fell during its own action decides nothing more: a dead
-      // master cannot summon, and a dead creature must not be "returned" to
-      // its master's hand.
-      if (unit.State == OnField) {
-        if (unit.Kind == KindMaster && unit.AI.SummonLate == 1) AICheck_C(u);
-        if (unit.AI.SpecialLate == 1) AICheck_T(u);
-        if (pass == 1 && unit.Kind == KindCreature) AICheck_K(u);
-      }
-      s_.simulating = 0;
       if (afterUnit) afterUnit(u);
     }
 }
@@ -133,7 +131,7 @@ void Opponent::clearTables() {
 void Opponent::announce(int u) {
   if (announced_) return;
   b_.view->unitPanel(u);
-  b_.KAnime(u, 6);
+  b_.KAnime(u, CellAnim::Hop);
   announced_ = true;
 }
 
@@ -146,7 +144,7 @@ void Opponent::showAndMove() {
   s_.reachMode = 1;
   b_.pickMode = 1;
   b_.view->MapPaint();
-  b_.view->SE(6);
+  b_.view->SE(Sound::Open);
   b_.view->scrollTo(s_.dstX, s_.dstY);
   b_.view->wait(350);
   b_.pickMode = 0;
@@ -232,7 +230,7 @@ void Opponent::AICheck(int u) {
 
     if (s_.posValue[own.x][own.y] >= best) continue;  // nothing beats standing still
 
-    s_.simulating = 0;
+    RealAction real(s_);
     const bool stays = dst.x == own.x && dst.y == own.y;
     if (!stays && unit.MoveN > 0 && unit.Immobile == 0) {
       announce(u);
@@ -242,10 +240,7 @@ void Opponent::AICheck(int u) {
       s_.dstY = dst.y;
       if (!s_.reachPath[dst.x][dst.y].empty()) showAndMove();
     }
-    if (!stillActs(u)) {
-      s_.simulating = 1;
-      return;
-    }
+    if (!stillActs(u)) return;
 
     if (slot >= 0 && static_cast<std::size_t>(slot) < unit.W.size() && unit.SkillN > 0 && unit.SkillSeal == 0) {
       announce(u);
@@ -259,20 +254,17 @@ void Opponent::AICheck(int u) {
       s_.reachMode = 2;
       b_.pickMode = 1;
       b_.view->MapPaint();
-      b_.view->SE(6);
+      b_.view->SE(Sound::Open);
       b_.view->scrollTo((s_.tgtX + s_.selX) / 2, (s_.tgtY + s_.selY) / 2);
       b_.view->wait(350);
       const Twst& w = skillOf(d_, s_.selSkill);
-      b_.LAnime(u, 10000 + w.Elem, w.Name);
+      b_.LAnime(u, shown::ElementName + w.Elem, w.Name);
       b_.pickMode = 0;
       s_.reachMode = 0;
       b_.view->MapPaint();
       b_.skillA();
     }
-    if (!stillActs(u)) {
-      s_.simulating = 1;
-      return;
-    }
+    if (!stillActs(u)) return;
 
     // Acting in place leaves the move for afterwards: to the best cell by
     // the values computed before the action.
@@ -301,7 +293,6 @@ void Opponent::AICheck(int u) {
         showAndMove();
       }
     }
-    s_.simulating = 1;
   }
 }
 

@@ -1,366 +1,95 @@
-// The end of a battle and its start: the rewards (experience, levels, BP, a
-// captured creature, unlocked jobs and master characters), the reset of the
-// unit records, where the campaign goes next (the next stage, the credits, or
-// the preparation screen with an offer to retry), the surrender button, and
-// the first phase of a battle that stage setup has prepared.
-#include <algorithm>
+// The end of a battle, run from the top of the stack once the order that
+// decided it has returned: the rewards, the reset of the unit records, and
+// where the campaign goes next (the next stage, the credits, or the
+// preparation screen with an offer to retry).
 #include <string>
 
-#include "rules/battle.h"
+#include "campaign/campaign.h"
+#include "campaign/rewards.h"
 
 namespace sorvane {
 
 namespace {
 
-constexpr int kPlayerMaster = 0;
-constexpr int kLastPlayerCreature = 6;
-constexpr int kFirstEnemyMaster = 16;
-constexpr int kFirstEnemyCreature = 17;  // the first enemy master's six creature slots
-constexpr int kEnemyCreatureSlots = 6;
-constexpr i32 kMaxLevel = 50;
 constexpr i32 kMaxBP = 999;
-constexpr i32 kLastCampaignStage = 14;
-constexpr i32 kLastExtraStage = 69;
 constexpr i32 kCreditsAfterCampaign = 15;  // storyStage once the last stage is won
 constexpr i32 kCreditsAfterExtras = 70;
-
-// Music and pages of the window.
-constexpr int kPreparationMusic = 2;
-constexpr int kCreditsMusic = 3;
-constexpr int kCreditsPage = 1;
-constexpr int kPreparationPage = 2;
-constexpr int kBattlePage = 3;
-
-// Sounds: a question or box opens, OK, cancel, something gained.
-constexpr int kSoundAsk = 6;
-constexpr int kSoundOk = 7;
-constexpr int kSoundCancel = 8;
-constexpr int kSoundGain = 13;
-
-// Experience of a won battle for a unit whose level lies `gap` below the
-// strongest enemy (a negative gap: the unit is stronger). Gaps beyond the
-// table's ends count as its ends.
-i32 victoryExperience(i32 gap) {
-  //                                     gap: -5 -4  -3  -2  -1
-  static constexpr i32 kBelowEnemyLevel[] = {5, 5, 10, 20, 30};
-  gap = std::clamp(gap, i32{-5}, i32{10});
-  if (gap < 0) return kBelowEnemyLevel[gap + 5];
-  return 40 * (gap + 1);  // 40, 80, ..., 440
-}
-
-// Story battles that decide the captured creature themselves.
-struct StoryCapture {
-  i32 storyStage;
-  i32 creature;  // given when not yet acquired; 0: nothing is captured
-};
-constexpr StoryCapture kStoryCaptures[] = {
-    {0, 36}, {1, 63}, {3, 80}, {4, 49},  // the story hands over these creatures
-    {2, 0},  {10, 0}, {14, 0},           // and lets nothing be captured here
-};
-
-// The master characters a battle can unlock, tested in this order.
-struct CharacterUnlock {
-  int character;
-  const char* name;
-  bool (*met)(const Battle&);
-};
-
-int collectionCount(const Tdeta& d) {
-  int n = 0;
-  for (int t = 1; t < kCollectable; ++t) n += (d.defeated[t] != 0) + (d.acquired[t] != 0) + (d.summoned[t] != 0);
-  return n;
-}
-
-bool isStoryBattleOf(const Battle& b, i32 stage) { return b.s.storyBattle == 1 && b.s.storyStage == stage; }
-
-bool validEntry(i32 type) { return type > 0 && type < kCreatureCount; }
-
-i32 masterCatalogueLevel(const Battle& b) {
-  i32 type = b.d.k[kPlayerMaster].Type;
-  return validEntry(type) ? b.d.creatures[type].Lv : 0;
-}
-
-const CharacterUnlock kCharacterUnlocks[] = {
-    {1, "ルエリア", [](const Battle& b) { return b.d.records.recSummons > 149; }},
-    {2, "リリィ", [](const Battle& b) { return b.d.records.recHealed > 499; }},
-    {3, "エンジュ", [](const Battle& b) { return b.d.records.recBattles > 99; }},
-    {4, "シレネ", [](const Battle& b) { return b.turn < 4; }},
-    {5, "ミレット", [](const Battle& b) { return b.d.records.recMaxKills > 3; }},
-    {6, "カシア", [](const Battle& b) { return b.d.records.recMaxDamage > 199; }},
-    {7, "アヤメ", [](const Battle& b) { return collectionCount(b.d) > 99; }},
-    {8, "カエデ", [](const Battle& b) { return b.campaign.BP > 499; }},
-    {9, "チーゼル", [](const Battle& b) {
-       return std::all_of(b.d.jobOpen.begin(), b.d.jobOpen.end(), [](byte open) { return open != 0; });
-     }},
-    {10, "ｱﾘｽ_ｴﾈﾙｹﾞｲｱ", [](const Battle& b) {
-       return isStoryBattleOf(b, kLastCampaignStage) && masterCatalogueLevel(b) < 33;
-     }},
-};
-
-i32 highestEnemyLevel(const Battle& b) {
-  i32 level = 0;
-  for (int i = 0; i <= b.s.lastUnit; ++i) {
-    const Tkst& u = b.d.k[i];
-    if (u.Team == 2 && u.Type > 0) level = std::max(level, u.Lv);
-  }
-  return level;
-}
-
-// Enemy creature slots whose unit died; each pays 5 experience and 1 BP,
-// whatever the result.
-i32 deadEnemyCreatures(const Battle& b) {
-  i32 n = 0;
-  for (int i = 0; i <= b.s.lastUnit; ++i) {
-    const Tkst& u = b.d.k[i];
-    if (u.Team == 2 && u.Kind == KindCreature && u.Type > 0 && u.State == Dead) ++n;
-  }
-  return n;
-}
-
-void countBattle(Battle& b) {
-  RecordCounters& r = b.d.records;
-  if (b.battleResult == Surrendered) return;
-  ++r.recBattles;
-  if (b.s.storyBattle == 1) ++r.recEventBattles;
-  else ++r.recFreeBattles;
-  if (b.battleResult == Won) ++r.recWins;
-  else if (b.battleResult == Lost) ++r.recLosses;
-  else if (b.battleResult == Draw) ++r.recDraws;
-}
-
-// Experience for the player's master and creature slots, written to their
-// catalogue entries; returns the lines of the reward message.
-std::string payExperience(Battle& b, i32 enemyLevel, i32 deadEnemies) {
-  Tdeta& d = b.d;
-  const i32 masterLv = masterCatalogueLevel(b);
-  std::string report;
-  for (int i = kPlayerMaster; i <= kLastPlayerCreature; ++i) {
-    const Tkst& u = d.k[i];
-    if (!validEntry(u.Type)) continue;
-    Tcst& c = d.creatures[u.Type];
-    i32 x = 0;
-    if (b.battleResult == Won) {
-      x = victoryExperience(enemyLevel - c.Lv);
-      if (b.s.storyBattle == 1) x += 40;
-      if (isStoryBattleOf(b, 7)) x *= 2;
-      if (isStoryBattleOf(b, 12)) x *= 2;
-      if (i != kPlayerMaster && c.Lv < masterLv) x += 25 * (masterLv - c.Lv);
-    }
-    x += 5 * deadEnemies;
-    c.Exp += x;
-    report += u.N.str() + "は" + std::to_string(x) + "の経験値を得ました。\n";
-    // Experience past level 50 is cut off before the level-up is announced.
-    if (c.Exp / 100 + c.Lv > kMaxLevel) c.Exp -= (c.Exp / 100 + c.Lv - kMaxLevel) * 100;
-    if (c.Lv < kMaxLevel && c.Exp / 100 > 0)
-      report += u.N.str() + "はレベル[" + std::to_string(c.Lv) + "→" + std::to_string(c.Lv + c.Exp / 100) + "]アップ！\n";
-    if (c.Lv > kMaxLevel - 1) c.Exp = 0;
-    report += "\n";
-  }
-  return report;
-}
-
-void levelUp(Battle& b) {
-  for (int i = kPlayerMaster; i <= kLastPlayerCreature; ++i) {
-    i32 type = b.d.k[i].Type;
-    if (!validEntry(type)) continue;
-    Tcst& c = b.d.creatures[type];
-    if (c.Exp / 100 > 0) {
-      c.Lv += c.Exp / 100;
-      c.Exp %= 100;
-    }
-    if (c.Lv > kMaxLevel - 1) {
-      c.Lv = kMaxLevel;
-      c.Exp = 0;
-    }
-  }
-}
-
-// One capture draw among the first enemy master's creature slots: the type of
-// the drawn slot, when it is not owned yet and a second draw falls below the
-// threshold; else 0.
-i32 captureDraw(Battle& b, i32 threshold) {
-  const i32 t = b.d.k[kFirstEnemyCreature + b.s.Random(kEnemyCreatureSlots)].Type;
-  if (t < 1 || t >= kCollectable || b.d.acquired[t] != 0) return 0;
-  const Tcst& c = b.d.creatures[t];
-  return b.s.Random(c.SumT + c.SumC / 2) < threshold ? t : 0;
-}
-
-void capture(Battle& b) {
-  Tdeta& d = b.d;
-  i32 p = captureDraw(b, 7);
-  if (p == 0) p = captureDraw(b, 5);
-  if (b.s.storyBattle == 1) {
-    for (const StoryCapture& story : kStoryCaptures) {
-      if (story.storyStage != b.s.storyStage) continue;
-      if (story.creature == 0) p = 0;
-      else if (d.acquired[story.creature] == 0) p = story.creature;
-    }
-  }
-  if (p >= kCollectable) p = 0;
-  if (p <= 0) return;
-  b.view->SE(kSoundGain);
-  b.view->message("クリーチャー[" + d.creatures[p].Name + "]を取得しました！");
-  b.view->SE(kSoundOk);
-  d.acquired[p] = 1;
-  d.creatures[p].Lv = std::clamp(d.k[kFirstEnemyMaster].Lv, i32{10}, kMaxLevel);
-}
-
-void unlockCharacters(Battle& b) {
-  for (const CharacterUnlock& unlock : kCharacterUnlocks) {
-    if (b.d.charOpen[unlock.character] != 0 || !unlock.met(b)) continue;
-    b.view->SE(kSoundGain);
-    b.view->message(std::string("マスターキャラ[") + unlock.name + "]の取得条件を満たしました！");
-    b.view->SE(kSoundOk);
-    b.d.charOpen[unlock.character] = 1;
-  }
-}
-
-void winnersRewards(Battle& b) {
-  capture(b);
-  if (isStoryBattleOf(b, kLastCampaignStage)) {
-    i32 type = b.d.k[kPlayerMaster].Type;
-    if (type >= kFirstMaster && type < kCreatureCount) b.d.jobOpen[jobOf(type)] = 1;
-  }
-  if (isStoryBattleOf(b, kLastExtraStage)) b.d.extraOpen = 1;
-  unlockCharacters(b);
-}
-
-void clearBuffsAndStatuses(Tkst& u) {
-  u.AtkB = u.DefB = u.MagB = u.MovB = 0;
-  u.CritB = u.HitB = u.EvaB = u.ProcB = 0;
-  u.HealRes = 0;
-  for (int st = 0; st < kStatusCount; ++st) u.status(st) = 0;
-}
-
-// Every unit record back to what stage setup expects: the player's party
-// rebuilt from the catalogue (with its new levels), every other record empty.
-void resetUnits(Battle& b) {
-  Tsyori& s = b.s;
-  Tdeta& d = b.d;
-  fillGrid(s.unitAt, i32{-1});
-  const int last = std::min(s.lastUnit, kUnitCount - 1);
-  for (int i = 0; i <= last; ++i) {
-    Tkst& u = d.k[i];
-    clearBuffsAndStatuses(u);
-    // A list of its own: the old one may be shared with other records.
-    u.W = SharedArray<i32>::sized(i % kSideSize == 0 ? 8 : 5);
-    u.TN = {0, 0, 0, 0};
-    u.TNS = Name();
-    u.TU = 0;
-    u.TUN = 0;
-  }
-  for (int i = kPlayerMaster; i <= kLastPlayerCreature; ++i) s.SetK(i, d.k[i].Type, 0);
-  for (int i = kLastPlayerCreature + 1; i <= last; ++i) s.SetK(i, 0, 0);
-}
-
-// The same stage on the same map once more, from turn 0 with the same team first.
-void retry(Battle& b) {
-  b.view->SE(kSoundOk);
-  b.s.StageSetup();
-  b.view->MapPaint();
-  b.view->miniMapPaint();
-  b.view->sidePanels();
-  b.setZokuseiti();
-  b.phaseTeam = b.firstTeam == 1 ? 2 : 1;
-  b.turn = 0;
-  b.battleResult = Running;
-  b.Tchange();
-}
 
 void backToPreparation(Battle& b) {
   b.s.storyBattle = 0;
   b.s.stageNo = -1;
   b.s.mapNo = -1;
-  b.view->BGM(kPreparationMusic);
-  b.view->showPage(kPreparationPage);
+  b.view->BGM(Music::preparation());
+  b.view->showPage(Page::Preparation);
   b.view->EnabledCheck(true);
   b.setZokuseiti();
 }
 
-void nextStoryStage(Battle& b) {
+AfterBattle nextStoryStage(Battle& b, Campaign& c) {
   Tsyori& s = b.s;
   s.storyBattle = 0;
   s.stageNo = -1;
   s.mapNo = -1;
   ++s.storyStage;
+  AfterBattle next = AfterBattle::NextStage;
   if (s.storyStage == kCreditsAfterCampaign || s.storyStage == kCreditsAfterExtras) {
-    if (b.saveProgress) b.saveProgress();
+    if (c.saveProgress) c.saveProgress();
     s.storyStage = 0;
-    b.view->BGM(kCreditsMusic);
+    b.view->BGM(Music::credits());
     b.view->showPage(kCreditsPage);
+    next = AfterBattle::Credits;
   } else {
-    b.view->BGM(kPreparationMusic);
-    b.view->showPage(kPreparationPage);
+    b.view->BGM(Music::preparation());
+    b.view->showPage(Page::Preparation);
   }
   b.view->EnabledCheck(true);
+  return next;
 }
 
 }  // namespace
 
-void Battle::BMend() {
-  if (s.simulating) return;  // an AI trial never ends the battle
-  countBattle(*this);
+AfterBattle Campaign::BMend(Battle& b) {
+  b.endHandled = 1;
+  rewards::countBattle(b);
 
-  const i32 enemyLevel = highestEnemyLevel(*this);
-  const i32 deadEnemies = deadEnemyCreatures(*this);
-  std::string report = payExperience(*this, enemyLevel, deadEnemies);
+  const i32 enemyLevel = rewards::highestEnemyLevel(b);
+  const i32 deadEnemies = rewards::deadEnemyCreatures(b);
+  std::string report = rewards::payExperience(b, enemyLevel, deadEnemies);
 
-  i32 bp = battleResult == Won ? (s.storyBattle == 1 ? 15 : 10) : 0;
+  i32 bp = b.battleResult == Won ? (b.s.storyBattle == 1 ? 15 : 10) : 0;
   bp += deadEnemies;
-  campaign.BP = campaign.BP > kMaxBP - bp ? kMaxBP : campaign.BP + bp;
-  view->SE(kSoundAsk);
+  BP = BP > kMaxBP - bp ? kMaxBP : BP + bp;
+  b.view->SE(Sound::Open);
   report += std::to_string(bp) + "のBPを得ました。";
   if (bp > 0) {
-    view->message(report);
-    view->SE(kSoundOk);
+    b.view->message(report);
+    b.view->SE(Sound::Confirm);
   }
 
-  levelUp(*this);
-  if (battleResult == Won) winnersRewards(*this);
-  resetUnits(*this);
+  rewards::levelUp(b);
+  if (b.battleResult == Won) rewards::winnersRewards(b, *this);
+  rewards::resetUnits(b);
 
-  if (battleResult == Won && s.storyBattle == 1) {
-    nextStoryStage(*this);
-    return;
-  }
-  if (battleResult == Lost || battleResult == Draw || battleResult == Surrendered) {
-    view->SE(kSoundAsk);
-    if (view->question("もう一度挑戦しますか？")) {
-      retry(*this);
-      return;
+  if (b.battleResult == Won && b.s.storyBattle == 1) return nextStoryStage(b, *this);
+  if (b.battleResult == Lost || b.battleResult == Draw || b.battleResult == Surrendered) {
+    b.view->SE(Sound::Open);
+    if (b.view->question("もう一度挑戦しますか？")) {
+      // The same stage on the same map once more, from turn 0 with the same team first.
+      b.view->SE(Sound::Confirm);
+      b.s.StageSetup();
+      b.restartBattle();
+      return AfterBattle::Retry;
     }
-    view->SE(kSoundCancel);
+    b.view->SE(Sound::Cancel);
   }
-  backToPreparation(*this);
+  backToPreparation(b);
+  return AfterBattle::Preparation;
 }
 
-void Battle::surrender() {
-  view->SE(kSoundAsk);
-  if (!view->question("降参しますか？")) {
-    view->SE(kSoundCancel);
-    return;
-  }
-  view->SE(kSoundAsk);
-  view->BGM(0);
-  view->EnabledCheck(false);
-  view->wait(2000);
-  battleResult = Surrendered;
-  DLAnime("give", 3300);
-}
-
-void Battle::startBattle(i32 first) {
-  view->MapPaint();
-  view->miniMapPaint();
-  view->sidePanels();
-  setZokuseiti();
-  firstTeam = first;
-  phaseTeam = first == 1 ? 2 : 1;
-  turn = 0;
-  battleResult = Running;
-  view->unitPanel(first == 1 ? kPlayerMaster : kFirstEnemyMaster);
-  view->showPage(kBattlePage);
-  view->EnabledCheck(false);
-  Tchange();
+AfterBattle Campaign::finishBattle(Battle& b) {
+  AfterBattle next = AfterBattle::Retry;
+  while (b.resultPending()) next = BMend(b);
+  return next;
 }
 
 }  // namespace sorvane

@@ -31,6 +31,8 @@ class RandomGenerator {
   std::uint32_t Next32();
 
   std::uint64_t state() const { return state_; }
+  // Continues from a state taken with state(): a replay starts where its battle started.
+  void setState(std::uint64_t state) { state_ = state; }
 
  private:
   std::uint64_t state_ = 0;

@@ -2,8 +2,6 @@
 
 namespace sorvane {
 
-Tsyori::Tsyori() : D(std::make_unique<Tdeta>()) {}
-
 void Tsyori::copyToWork() {
   for (int i = 0; i <= lastUnit; ++i) D->kw[i] = D->k[i];
   unitAtW = unitAt;

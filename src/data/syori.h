@@ -29,11 +29,35 @@ class ActionValues {
   std::vector<i32> values_;
 };
 
+// Owns one object and copies it on copy. Assigning copies into the object it
+// already owns, so references to it (a Battle's data store) stay valid.
+template <class T>
+class DeepPtr {
+ public:
+  DeepPtr() : p_(std::make_unique<T>()) {}
+  DeepPtr(const DeepPtr& other) : p_(std::make_unique<T>(*other.p_)) {}
+  DeepPtr& operator=(const DeepPtr& other) {
+    if (this != &other) *p_ = *other.p_;
+    return *this;
+  }
+  T* operator->() const { return p_.get(); }
+  T& operator*() const { return *p_; }
+  T* get() const { return p_.get(); }
+
+ private:
+  std::unique_ptr<T> p_;
+};
+
 class Tsyori {
  public:
-  Tsyori();  // zero-filled state, as a fresh program start has it
+  Tsyori() = default;  // zero-filled state, as a fresh program start has it
 
-  std::unique_ptr<Tdeta> D;  // the data store, owned
+  // A whole copy, the data store included: what the engine keeps to undo a
+  // move or to put the game back when an order is aborted.
+  Tsyori(const Tsyori&) = default;
+  Tsyori& operator=(const Tsyori&) = default;
+
+  DeepPtr<Tdeta> D;  // the data store, owned
   Grid<i32> terrain{};
   Grid<i32> unitAt{};   // unit index per cell, -1 empty
   Grid<i32> unitAtW{};  // working copy of unitAt, used with kw

@@ -17,6 +17,19 @@ inline constexpr int kMapH = 14;
 
 inline constexpr int kUnitCount = 64;   // four sides of 16 records
 inline constexpr int kSideSize = 16;
+// The sides' masters: the player's (team 1), the first enemy (team 2), the
+// player's ally and the second enemy. A stage may hand side 2 or 3 to the
+// other team.
+inline constexpr int kPlayerMaster = 0;
+inline constexpr int kEnemyMaster = 16;
+inline constexpr int kAllyMaster = 32;
+inline constexpr int kSecondEnemyMaster = 48;
+// Within a side: slot 0 the master, 1..6 its creatures, 7..15 its familiars.
+inline constexpr int kFirstCreatureSlot = 1;
+inline constexpr int kLastCreatureSlot = 6;
+inline constexpr int kFirstFamiliarSlot = 7;
+inline constexpr int kLastFamiliarSlot = 15;
+inline constexpr bool validUnitIndex(int i) { return i >= 0 && i < kUnitCount; }
 inline constexpr int kCollectable = 104;  // creature ids 0..103 carry collection flags
 
 enum Element : i32 { None = 0, Fire = 1, Ice = 2, Wood = 3, Earth = 4, Thunder = 5, Water = 6, NoElement = 7 };

@@ -2,8 +2,7 @@
 
 namespace sorvane {
 
-Battle::Battle(Tsyori& state, Campaign& campaignValues, Presenter& presenter)
-    : s(state), d(*state.D), campaign(campaignValues), view(&presenter) {}
+Battle::Battle(Tsyori& state, Presenter& presenter) : s(state), d(*state.D), view(&presenter) {}
 
 bool Battle::findCell(const Grid<i32>& g, int i, int& x, int& y) const {
   bool found = false;

@@ -21,7 +21,7 @@
 //   summon.cpp            summonA, kikanA, summon time and cost
 //   special_abilities.cpp abilitySK, abilitySI, abilitySI_AI, useA, useA_s
 //   phase_cycle.cpp       Tchange, changeTenki, setZokuseiti
-//   battle_end.cpp        BMend, surrender, retry
+//   battle_start.cpp      startBattle, restartBattle, surrender
 //   commands.cpp          which commands the menu offers (setPM's rules)
 #pragma once
 
@@ -29,8 +29,8 @@
 #include <functional>
 #include <string>
 
-#include "campaign/campaign.h"
 #include "data/syori.h"
+#include "rules/mode_scopes.h"
 #include "rules/presenter.h"
 
 namespace sorvane {
@@ -51,11 +51,10 @@ struct SummonPrediction {
 
 class Battle {
  public:
-  Battle(Tsyori& state, Campaign& campaign, Presenter& presenter);
+  Battle(Tsyori& state, Presenter& presenter);
 
   Tsyori& s;
   Tdeta& d;
-  Campaign& campaign;
   Presenter* view;
   OpponentPhase opponentPhase;
 
@@ -66,6 +65,15 @@ class Battle {
   i32 battleResult = Running;
   i32 pickMode = 0;     // battlefield input state; cleared at each phase change
   i32 pickCommand = 0;
+  // Set once the battle end after a result has run (rewards paid); cleared
+  // when a battle starts.
+  byte endHandled = 0;
+  // Above 0 while a player's order or a computer phase runs: a window that
+  // keeps handling events during animations must not start another.
+  int busy = 0;
+  // A result is on the board and its battle end has not run yet: the caller
+  // at the top of the stack runs it (rewards, retry, what comes next).
+  bool resultPending() const { return battleResult != Running && !endHandled; }
 
   // --- Resolution context (valid during one skillA or useA) ----------------
   i32 curSkill = 0;
@@ -78,7 +86,7 @@ class Battle {
   i32 power = 0;
   i32 atkValue = 0, defValue = 0;       // effective attack of the user, defence of the target
   i32 userMagic = 0, targetMagic = 0;   // effective magic of user and target
-  byte resolving = 0;                   // 1 while the working copy is in use
+  byte resolving = 0;                   // 1 while the working copy is in use (see Resolution)
   i32 killCount = 0;
   i32 creatureBalance = 0;
   // The rules change two values of the skill being used for the length of a
@@ -97,6 +105,23 @@ class Battle {
   // The last cell (column by column) of `g` that holds unit i; false when none.
   bool findCell(const Grid<i32>& g, int i, int& x, int& y) const;
   const Twst& skill(int id) const { return d.skills[id]; }
+
+  // One use of a skill or usable ability on the working copy: the records and
+  // the unit grid are copied in at the start and back at commit(). Left by an
+  // abort, the working copy is dropped and the engine leaves resolving mode.
+  class Resolution {
+   public:
+    explicit Resolution(Battle& b);
+    ~Resolution();
+    void commit();
+    Resolution(const Resolution&) = delete;
+    Resolution& operator=(const Resolution&) = delete;
+
+   private:
+    Battle& b_;
+    byte before_;
+    bool committed_ = false;
+  };
 
   // --- Effective stats and selection (effective_stats.cpp) -----------------
   void setHosei();
@@ -165,15 +190,22 @@ class Battle {
   std::array<FamiliarKit, 9> familiarKits;  // types 201..209
 
   // --- Feedback: the rule side of the animations (feedback.cpp) ------------
+  // `value` is an amount or one of the codes of `shown`.
   void LAnime(int u, i32 value, const std::string& text);
-  void KAnime(int u, int kind);
-  void DLAnime(const std::string& key, int ms);
+  void KAnime(int u, CellAnim kind);
+  void DLAnime(const Banner& banner, int ms);
   // Copies the working copy into the live records (kw -> k, unitAtW -> unitAt)
   // and back; used when a rule must act on the live records mid-resolution.
   void commitWork();
   void reloadWork();
-  // Music 0, wait 2000 ms and the result banner, when battleResult is 1..3.
+  // Music off, wait 2000 ms and the result banner, when battleResult is 1..3.
+  // The battle end itself runs afterwards, from the top of the stack.
   void showResult();
+  // The master of team 1 stands on the last column: a win where the stage's
+  // victory condition is to reach it. Sets the result and shows it; true
+  // when the battle is won so.
+  bool lastColumnReached();
+  bool masterOnLastColumn() const;
   // 1 while KAnime runs the rule part of an animation on the committed live
   // records (resolving is 0 then, so unit() and grid() give the live bank).
   byte onLiveRecords = 0;
@@ -209,14 +241,14 @@ class Battle {
   void changeTenki();
   void setZokuseiti();
 
-  // --- Battle end (battle_end.cpp) -----------------------------------------
-  void BMend();
-  void surrender();  // the "降参" button
+  // --- Start and surrender (battle_start.cpp) -------------------------------
+  // The "降参" button: asks, then the battle is given up.
+  void surrender();
   // Starts a battle that stage setup has just prepared.
   void startBattle(i32 first);
-  // Writes the progress file; BMend calls it when the campaign or the extra
-  // stages have just been finished. Installed by the campaign (none: no write).
-  std::function<void()> saveProgress;
+  // The same stage once more from turn 0, with the same team first; stage
+  // setup has just prepared it again.
+  void restartBattle();
 
   // --- Command availability (commands.cpp) ---------------------------------
   bool canMove(int u) const;

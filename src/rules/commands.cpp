@@ -2,6 +2,7 @@
 // ability target holds something to act on. The window builds the menu from
 // these answers; the rules here are the whole of what may be chosen.
 #include "data/ability_ids.h"
+#include "data/tables/skill_rows.h"
 #include "rules/battle.h"
 
 namespace sorvane {
@@ -9,7 +10,6 @@ namespace sorvane {
 namespace {
 
 // Skill categories.
-constexpr i32 kCatUnits = 1, kCatFamiliar = 2, kCatTerrain = 3, kCatWeather = 4, kCatSwap = 6;
 
 // Usable-ability target kinds: what some cell of the area must hold.
 constexpr i32 kAnyCell = 0, kEmptyCell = 1, kUnitCell = 2, kOwnMasterCell = 3, kGolemCell = 4;
@@ -72,20 +72,20 @@ bool Battle::skillTargetAccepted() const {
   const Twst& w = skill(s.selSkill);
   const Grid<i32>& cells = resolving ? s.unitAtW : s.unitAt;
   switch (w.Cat) {
-    case kCatUnits:
+    case skill_rows::CatUnits:
       for (int x = 0; x <= s.maxX; ++x)
         for (int y = 0; y <= s.maxY; ++y)
           if (!s.areaPath[x][y].empty() && validUnit(cells[x][y]) && targetRulePasses(w.Target, cells[x][y]))
             return true;
       return false;
-    case kCatFamiliar:
+    case skill_rows::CatFamiliar:
       for (int x = 0; x <= s.maxX; ++x)
         for (int y = 0; y <= s.maxY; ++y)
           if (!s.areaPath[x][y].empty() && cells[x][y] == -1) return true;
       return false;
-    case kCatTerrain:
-    case kCatWeather:
-    case kCatSwap:
+    case skill_rows::CatTerrain:
+    case skill_rows::CatWeather:
+    case skill_rows::CatSwap:
       return true;
     default:
       return false;  // no category: nothing to resolve

@@ -74,7 +74,7 @@ void Battle::kill(int u) {
   Tkst& v = unit(u);
   if (v.HP < 0) v.HP = 0;
   if (v.SP < 0) v.SP = 0;
-  KAnime(u, 0);
+  KAnime(u, CellAnim::Death);
 }
 
 }  // namespace sorvane

@@ -1,19 +1,40 @@
 // The rule side of the three animations. LAnime keeps the player's damage and
 // healing records, KAnime makes the state changes of a cell animation (and
-// runs the death rule inside the death fade), DLAnime ends the battle after
-// the result banner. The drawing itself is the presenter's.
+// runs the death rule inside the death fade), DLAnime plays the banners and
+// the result's sound. The drawing itself is the presenter's.
+#include <exception>
+
 #include "rules/battle.h"
 
 namespace sorvane {
 
 namespace {
 
-constexpr int kDeath = 0, kSummoned = 1, kVanish = 2, kSummonStarts = 3, kFamiliarArrives = 4, kWarp = 5;
+// A cell animation mid-resolution shows, and changes, the live records: the
+// working copy is committed before it and taken up again after it. An abort
+// leaves only the flags to put back; the order is being dropped anyway.
+class LiveRecords {
+ public:
+  explicit LiveRecords(Battle& b) : b_(b), wasResolving_(b.resolving), wasOnLive_(b.onLiveRecords) {
+    if (!wasResolving_) return;
+    b_.commitWork();
+    b_.resolving = 0;
+    b_.onLiveRecords = 1;
+  }
+  ~LiveRecords() {
+    if (!wasResolving_) return;
+    b_.onLiveRecords = wasOnLive_;
+    b_.resolving = 1;
+    if (std::uncaught_exceptions() == 0) b_.reloadWork();
+  }
+  LiveRecords(const LiveRecords&) = delete;
+  LiveRecords& operator=(const LiveRecords&) = delete;
 
-constexpr int kSoundArrival = 21, kSoundSummonStarts = 23, kSoundWarp = 25;
-constexpr int kSoundWin = 45, kSoundLoss = 46;
-
-bool isBattleEndKey(const std::string& key) { return key == "win" || key == "lose" || key == "draw" || key == "give"; }
+ private:
+  Battle& b_;
+  const byte wasResolving_;
+  const byte wasOnLive_;
+};
 
 }  // namespace
 
@@ -40,103 +61,86 @@ void Battle::LAnime(int u, i32 value, const std::string& text) {
   int x = 0, y = 0;
   if (!findCell(s.unitAt, u, x, y)) return;
   view->scrollTo(x, y);
-  view->LAnime(u, value, text, x, y);
+  view->LAnime(u, FloatingText::decode(value, text), x, y);
 }
 
-void Battle::KAnime(int u, int kind) {
+void Battle::KAnime(int u, CellAnim kind) {
   if (s.simulating) return;
 
-  // The animation and its rule part see and change the live records.
-  const byte wasResolving = resolving;
-  const byte wasOnLive = onLiveRecords;
-  if (wasResolving) {
-    commitWork();
-    resolving = 0;
-    onLiveRecords = 1;
-  }
-  auto backToWork = [&] {
-    if (!wasResolving) return;
-    onLiveRecords = wasOnLive;
-    resolving = 1;
-    reloadWork();
-  };
+  {
+    LiveRecords live(*this);
+    int x = 0, y = 0;
+    if (!findCell(s.unitAt, u, x, y)) return;
+    view->scrollTo(x, y);
 
-  int x = 0, y = 0;
-  if (!findCell(s.unitAt, u, x, y)) {
-    backToWork();
-    return;
+    Tkst& v = d.k[u];
+    switch (kind) {
+      case CellAnim::Death:
+        LAnime(u, shown::Death, "死亡");
+        view->KAnime(u, kind, x, y);
+        deathRule(u, x, y);
+        break;
+      case CellAnim::Summoned:
+        view->SE(Sound::Arrival);
+        view->KAnime(u, kind, x, y);
+        v.State = OnField;
+        LAnime(u, shown::Summoned, "");
+        setZokuseiti();
+        abilitySK(u);
+        if (v.Kind == KindCreature && v.Team == 1 && v.Type > 0 && v.Type < kCollectable) d.summoned[v.Type] = 1;
+        break;
+      case CellAnim::Vanish:
+        LAnime(u, shown::Vanished, "");
+        view->KAnime(u, kind, x, y);
+        v.State = Waiting;
+        s.unitAt[x][y] = -1;
+        if (v.Kind == KindFamiliar) s.SetK(u, 0, 0);
+        setZokuseiti();
+        break;
+      case CellAnim::SummonStarts:
+        view->MapPaint();
+        view->SE(Sound::SummonStarts);
+        view->KAnime(u, kind, x, y);
+        v.State = BeingSummoned;
+        break;
+      case CellAnim::FamiliarArrives:
+        view->MapPaint();
+        view->SE(Sound::Arrival);
+        view->KAnime(u, kind, x, y);
+        v.State = OnField;
+        abilitySK(u);
+        break;
+      case CellAnim::Warp:
+        view->SE(Sound::Warp);
+        s.unitAt[x][y] = -1;
+        view->MapPaint();
+        view->KAnime(u, kind, x, y);
+        s.unitAt[x][y] = u;
+        break;
+      case CellAnim::Hop:  // frames only
+        view->KAnime(u, kind, x, y);
+        break;
+    }
   }
-  view->scrollTo(x, y);
-
-  Tkst& v = d.k[u];
-  switch (kind) {
-    case kDeath:
-      LAnime(u, 1000, "死亡");
-      view->KAnime(u, kind, x, y);
-      deathRule(u, x, y);
-      break;
-    case kSummoned:
-      view->SE(kSoundArrival);
-      view->KAnime(u, kind, x, y);
-      v.State = OnField;
-      LAnime(u, 1001, "");
-      setZokuseiti();
-      abilitySK(u);
-      if (v.Kind == KindCreature && v.Team == 1 && v.Type > 0 && v.Type < kCollectable) d.summoned[v.Type] = 1;
-      break;
-    case kVanish:
-      LAnime(u, 1002, "");
-      view->KAnime(u, kind, x, y);
-      v.State = Waiting;
-      s.unitAt[x][y] = -1;
-      if (v.Kind == KindFamiliar) s.SetK(u, 0, 0);
-      setZokuseiti();
-      break;
-    case kSummonStarts:
-      view->MapPaint();
-      view->SE(kSoundSummonStarts);
-      view->KAnime(u, kind, x, y);
-      v.State = BeingSummoned;
-      break;
-    case kFamiliarArrives:
-      view->MapPaint();
-      view->SE(kSoundArrival);
-      view->KAnime(u, kind, x, y);
-      v.State = OnField;
-      abilitySK(u);
-      break;
-    case kWarp:
-      view->SE(kSoundWarp);
-      s.unitAt[x][y] = -1;
-      view->MapPaint();
-      view->KAnime(u, kind, x, y);
-      s.unitAt[x][y] = u;
-      break;
-    default:  // 6, the hop before a unit acts: frames only
-      view->KAnime(u, kind, x, y);
-      break;
-  }
-
-  backToWork();
   view->MapPaint();
   view->miniMapPaint();
 
   // A fallen master whose ally master fights on takes its creatures with it;
   // its familiars stay.
-  if (kind == kDeath && d.k[u].Kind == KindMaster && battleResult == Running) {
+  if (kind == CellAnim::Death && d.k[u].Kind == KindMaster && battleResult == Running) {
     for (int i = 0; i <= s.lastUnit; ++i) {
       const Tkst& c = d.k[i];
-      if (c.Kind == KindCreature && c.Master == u && (c.State == OnField || c.State == BeingSummoned)) KAnime(i, kVanish);
+      if (c.Kind == KindCreature && c.Master == u && (c.State == OnField || c.State == BeingSummoned))
+        KAnime(i, CellAnim::Vanish);
     }
   }
 }
 
-void Battle::DLAnime(const std::string& key, int ms) {
+void Battle::DLAnime(const Banner& banner, int ms) {
   if (s.simulating) return;
-  if (key == "win") view->SE(kSoundWin);
-  else if (key == "lose" || key == "draw" || key == "give") view->SE(kSoundLoss);
-  view->DLAnime(key, ms);
-  if (isBattleEndKey(key)) BMend();
+  if (banner.kind == BannerKind::Win) view->SE(Sound::Fanfare);
+  else if (banner.endsBattle()) view->SE(Sound::Defeat);
+  view->DLAnime(banner, ms);
 }
 
 void Battle::commitWork() { s.copyFromWork(); }
@@ -144,11 +148,40 @@ void Battle::commitWork() { s.copyFromWork(); }
 void Battle::reloadWork() { s.copyToWork(); }
 
 void Battle::showResult() {
-  static constexpr const char* kBanner[] = {"", "win", "lose", "draw"};
   if (battleResult < Won || battleResult > Draw) return;
-  view->BGM(0);
+  view->BGM(Music::stop());
   view->wait(2000);
-  DLAnime(kBanner[battleResult], 2300);
+  DLAnime(Banner::result(battleResult), 2300);
+}
+
+bool Battle::masterOnLastColumn() const {
+  for (int y = 0; y <= s.maxY; ++y)
+    if (s.unitAt[s.maxX][y] == kPlayerMaster) return true;
+  return false;
+}
+
+bool Battle::lastColumnReached() {
+  if (s.winCondition != 1 || battleResult != Running || !masterOnLastColumn()) return false;
+  view->BGM(Music::stop());
+  view->wait(2000);
+  battleResult = Won;
+  DLAnime(Banner::result(Won), 2300);
+  return true;
+}
+
+Battle::Resolution::Resolution(Battle& b) : b_(b), before_(b.resolving) {
+  b_.s.copyToWork();
+  b_.resolving = 1;
+}
+
+Battle::Resolution::~Resolution() {
+  if (!committed_) b_.resolving = before_;
+}
+
+void Battle::Resolution::commit() {
+  b_.s.copyFromWork();
+  b_.resolving = before_;
+  committed_ = true;
 }
 
 }  // namespace sorvane

@@ -95,9 +95,9 @@ void Battle::moveA() {
 
   if (has(mover, kWarpMove) || has(mover, kSpaceControl)) {
     s.unitAt[s.dstX][s.dstY] = m;
-    KAnime(m, 5);
+    KAnime(m, CellAnim::Warp);
   } else {
-    view->SE(16);
+    view->SE(Sound::Step);
     const bool erodes = has(mover, kErosion);
     const std::string& path = s.reachPath[s.dstX][s.dstY];
     for (char step : path) {
@@ -139,17 +139,7 @@ void Battle::moveA() {
   view->MapPaint();
   view->miniMapPaint();
 
-  if (s.winCondition == 1 && battleResult == Running) {
-    bool onLastColumn = false;
-    for (int y = 0; y <= s.maxY; ++y)
-      if (s.unitAt[s.maxX][y] == 0) onLastColumn = true;
-    if (onLastColumn) {
-      view->BGM(0);
-      view->wait(2000);
-      battleResult = Won;
-      DLAnime("win", 2300);
-    }
-  }
+  lastColumnReached();
 }
 
 void Battle::abilityIG(int m, int x, int y) {
@@ -220,7 +210,7 @@ void Battle::abilityIG(int m, int x, int y) {
       if (there != -1 && there != j) continue;
       s.unitAt[jx][jy] = -1;
       s.unitAt[nx][ny] = j;
-      KAnime(j, 5);
+      KAnime(j, CellAnim::Warp);
       break;
     }
   }

@@ -17,8 +17,6 @@ constexpr int kWindGod = 14, kThunderGod = 85;
 
 constexpr i32 kGrassland = 6, kForest = 7, kPlains = 1;
 
-constexpr int kShowInflicted = 2000, kShowCured = 3000, kShowGained = 4000, kShowLost = 4500, kShowName = 9000;
-constexpr int kDeath = 0, kSummoned = 1;
 
 // Counted-down ailments of the end of a phase, with the text shown when one runs out.
 struct Countdown {
@@ -102,41 +100,41 @@ void spreadGrassland(Battle& b) {
 void endOfPhase(Battle& b, int u) {
   Tkst& v = b.d.k[u];
 
-  for (const Countdown& c : kAilmentCountdowns) countDown(b, u, c, kShowCured);
+  for (const Countdown& c : kAilmentCountdowns) countDown(b, u, c, shown::Cured);
 
   if (v.Sleep > 0) {
     v.Sleep -= 4;
     if (v.Kind == KindMaster) v.Sleep -= 2;
     const i32 r = b.s.Random(16);
     if (v.Sleep < r) {
-      b.LAnime(u, kShowCured, "睡眠");
+      b.LAnime(u, shown::Cured, "睡眠");
       v.Sleep = 0;
     }
   }
 
-  countDown(b, u, {&Tkst::Stone, "石化"}, kShowCured);
+  countDown(b, u, {&Tkst::Stone, "石化"}, shown::Cured);
 
   if (v.Curse > 0) ++v.Curse;
   if (v.Curse > 3) {
-    b.KAnime(u, kDeath);
+    b.KAnime(u, CellAnim::Death);
     if (v.State != OnField) return;  // nothing more ends for a unit that is gone
   }
 
-  countDown(b, u, {&Tkst::SummonSeal, "封魔"}, kShowCured);
-  countDown(b, u, {&Tkst::Parasite, "寄生"}, kShowCured);
+  countDown(b, u, {&Tkst::SummonSeal, "封魔"}, shown::Cured);
+  countDown(b, u, {&Tkst::Parasite, "寄生"}, shown::Cured);
 
-  for (const Countdown& c : kChangeCountdowns) countDown(b, u, c, kShowLost);
+  for (const Countdown& c : kChangeCountdowns) countDown(b, u, c, shown::Lost);
 
   if (b.has(v, ability::SleepingBeauty) && v.Sleep == 0 && b.s.Random(100) < 35) {
     for (i32 Tkst::*ailment : kBeautyClears) v.*ailment = 0;
     v.Sleep = 12;
-    b.LAnime(u, kShowName, b.d.abilityName(ability::SleepingBeauty));
+    b.LAnime(u, shown::Ability, b.d.abilityName(ability::SleepingBeauty));
   }
 
   // A timed creature steps down one count per own phase and goes home at the last.
   if (b.has(v, ability::TimedSummon + 1)) {
     exchangeAbility(b, v, ability::TimedSummon + 1, ability::TimedSummon);
-    b.LAnime(u, kShowName, b.d.abilityName(ability::TimedSummon + 1));
+    b.LAnime(u, shown::Ability, b.d.abilityName(ability::TimedSummon + 1));
     b.s.selUnit = u;
     b.kikanA();
     if (v.State != OnField) return;
@@ -235,13 +233,13 @@ void startOfPhase(Battle& b, bool firstPhase) {
     }
 
     if (v.Parasite > 0) {
-      b.LAnime(u, kShowInflicted, "寄生");
+      b.LAnime(u, shown::Inflicted, "寄生");
       v.AtkB -= 5;
       v.DefB -= 5;
       v.MagB -= 5;
     }
     if (b.has(v, ability::DragonScale)) {
-      b.LAnime(u, kShowName, d.abilityName(ability::DragonScale));
+      b.LAnime(u, shown::Ability, d.abilityName(ability::DragonScale));
       switch (s.Random(3)) {
         case 0: v.AtkB += 5; break;
         case 1: v.DefB += 5; break;
@@ -251,7 +249,7 @@ void startOfPhase(Battle& b, bool firstPhase) {
     if (b.has(v, ability::Rampage)) {
       hp -= 10;
       v.AtkB += 5;
-      b.LAnime(u, kShowName, d.abilityName(ability::Rampage));
+      b.LAnime(u, shown::Ability, d.abilityName(ability::Rampage));
     }
     if (b.has(v, ability::NaturalHeal)) hp += 10;
     if (b.has(v, ability::SpRecovery)) sp += 1;
@@ -263,9 +261,9 @@ void startOfPhase(Battle& b, bool firstPhase) {
     }
     if (b.has(v, ability::WardCircle)) {
       switch (s.Random(4)) {
-        case 0: v.PhysShield = 2; b.LAnime(u, kShowGained, "物理シールド"); break;
-        case 1: v.SpecShield = 2; b.LAnime(u, kShowGained, "特殊シールド"); break;
-        case 2: v.StatusShield = 2; b.LAnime(u, kShowGained, "状態シールド"); break;
+        case 0: v.PhysShield = 2; b.LAnime(u, shown::Gained, "物理シールド"); break;
+        case 1: v.SpecShield = 2; b.LAnime(u, shown::Gained, "特殊シールド"); break;
+        case 2: v.StatusShield = 2; b.LAnime(u, shown::Gained, "状態シールド"); break;
         default: break;
       }
     }
@@ -280,7 +278,7 @@ void startOfPhase(Battle& b, bool firstPhase) {
       v.HP += change;
       b.LAnime(u, change, "HP");
       if (change != 0) lastChanged = u;
-      if (v.HP < 1) b.KAnime(u, kDeath);
+      if (v.HP < 1) b.KAnime(u, CellAnim::Death);
     }
     if (spAmount[u] != 0) {
       i32 change = spAmount[u];
@@ -297,16 +295,16 @@ void startOfPhase(Battle& b, bool firstPhase) {
 void battleMusic(Battle& b) {
   Tsyori& s = b.s;
   if (s.storyBattle == 1) {
-    b.view->BGM(s.storyStage + 10);
+    b.view->BGM(Music::storyBattle(s.storyStage));
   } else if (s.storyStage > 49) {
-    b.view->BGM(s.Random(5) + 30);
+    b.view->BGM(Music::extraFreeBattle(s.Random(5)));
   } else {
     switch (b.d.k[16].G) {
       case 181:
-      case 182: b.view->BGM(5); break;
+      case 182: b.view->BGM({5}); break;
       case 183:
-      case 184: b.view->BGM(6); break;
-      case 185: b.view->BGM(7); break;
+      case 184: b.view->BGM({6}); break;
+      case 185: b.view->BGM({7}); break;
       default: break;
     }
   }
@@ -316,15 +314,14 @@ void battleMusic(Battle& b) {
 bool turnConditionMet(Battle& b) {
   Tsyori& s = b.s;
   i32 result = Running;
-  int x = -1, y = -1;
-  if (s.winCondition == 1 && b.findCell(s.unitAt, 0, x, y) && x == s.maxX) result = Won;
+  if (s.winCondition == 1 && b.masterOnLastColumn()) result = Won;
   else if (s.winCondition == 2 && b.turn > 9) result = Won;
   else if (s.winCondition == 4 && b.turn > 2) result = Lost;
   if (result == Running) return false;
-  b.view->BGM(0);
+  b.view->BGM(Music::stop());
   b.view->wait(2000);
   b.battleResult = result;
-  b.DLAnime(result == Won ? "win" : "lose", 2300);
+  b.DLAnime(Banner::result(result), 2300);
   return true;
 }
 
@@ -342,8 +339,8 @@ void Battle::Tchange() {
     view->skillPanel(0);
 
     if (turn == 0) {
-      if (s.storyBattle == 1) DLAnime("ステージ", 800);
-      if (s.winCondition > 0) DLAnime("勝利条件", 1200);
+      if (s.storyBattle == 1) DLAnime({BannerKind::Stage, "ステージ"}, 800);
+      if (s.winCondition > 0) DLAnime({BannerKind::WinCondition, "勝利条件"}, 1200);
       for (int u = 0; u <= s.lastUnit; ++u)
         if (d.k[u].State == OnField) abilitySK(u);
     }
@@ -371,7 +368,7 @@ void Battle::Tchange() {
 
     if (firstPhase) battleMusic(*this);
 
-    DLAnime(phaseTeam == 1 ? "自フェイズ" : "敵フェイズ", 500);
+    DLAnime(Banner::phase(phaseTeam), 500);
     view->phaseLabel();
     if (firstPhase) {
       for (int u = 0; u <= s.lastUnit; ++u) {
@@ -387,7 +384,7 @@ void Battle::Tchange() {
     for (int u = 0; u <= s.lastUnit; ++u) {
       Tkst& c = d.k[u];
       if (c.Kind != KindCreature || c.State != BeingSummoned || c.Team != phaseTeam) continue;
-      if (--c.SumTC < 1) KAnime(u, kSummoned);
+      if (--c.SumTC < 1) KAnime(u, CellAnim::Summoned);
     }
 
     extraActions(*this, phaseTeam);
@@ -395,7 +392,7 @@ void Battle::Tchange() {
     const i32 weatherBefore = s.weather;
     changeTenki();
     view->weatherLabel();
-    if (s.weather != weatherBefore) DLAnime(std::string(weatherLabelText(s.weather)), 900);
+    if (s.weather != weatherBefore) DLAnime({BannerKind::Weather, std::string(weatherLabelText(s.weather))}, 900);
 
     startOfPhase(*this, firstPhase);
 
@@ -476,7 +473,7 @@ void Battle::setZokuseiti() {
       if (now == 16 && before[team] != 17) ++u.MoveN;
       if (now == 17) ++u.SkillN;
     }
-    if (now > 0 && !s.simulating) DLAnime(elementFieldLabelText(team, now), 900);
+    if (now > 0 && !s.simulating) DLAnime({BannerKind::ElementField, elementFieldLabelText(team, now)}, 900);
   }
 }
 

@@ -9,30 +9,30 @@
 #include <string>
 
 #include "data/types.h"
+#include "rules/presentation.h"
 
 namespace sorvane {
+
+// Thrown by a presenter from inside a wait, a question or any other call when
+// the game must stop now (the window is closing). It unwinds whatever rule or
+// computer phase is running; the engine is left between orders, in a defined
+// state: no trial mode, no working copy in use, no order half counted.
+struct BattleAborted {};
 
 class Presenter {
  public:
   virtual ~Presenter() = default;
 
-  // Floating text over unit u, which stands on (x, y). `value` is an amount
-  // (shown as text + value) or a kind code: 1000 death, 1001 summoned, 1002
-  // vanished, 2000 status inflicted, 3000 cured, 4000 change gained, 4500
-  // change lost, 5000 critical, 6000 miss, 7000 element note, 8000 name
-  // reveal, 9000 message or ability name, 9001 usable ability name,
-  // 10000 + element a skill or element name in that element's colour.
-  virtual void LAnime(int /*u*/, i32 /*value*/, const std::string& /*text*/, int /*x*/, int /*y*/) {}
+  // A floating text over unit u, which stands on (x, y): an amount or one of
+  // the kinds of text (death, statuses, misses, ability names...).
+  virtual void LAnime(int /*u*/, const FloatingText& /*text*/, int /*x*/, int /*y*/) {}
 
-  // The frames of a cell animation of unit u on (x, y): 0 death, 1 summoning
-  // complete, 2 vanish, 3 summoning starts, 4 familiar arrives, 5 warp, 6 hop.
-  // The state changes of each kind are made by the engine around this call.
-  virtual void KAnime(int /*u*/, int /*kind*/, int /*x*/, int /*y*/) {}
+  // The frames of a cell animation of unit u on (x, y). The state changes of
+  // each kind are made by the engine around this call.
+  virtual void KAnime(int /*u*/, CellAnim /*kind*/, int /*x*/, int /*y*/) {}
 
-  // A banner across the battlefield: "win", "lose", "draw", "give",
-  // "自フェイズ", "敵フェイズ", "ステージ", "勝利条件", weather and element-field
-  // label texts. `ms` is how long it stays up.
-  virtual void DLAnime(const std::string& /*key*/, int /*ms*/) {}
+  // A banner across the battlefield, up for `ms` milliseconds.
+  virtual void DLAnime(const Banner& /*banner*/, int /*ms*/) {}
 
   virtual void MapPaint() {}
   virtual void miniMapPaint() {}
@@ -44,8 +44,10 @@ class Presenter {
   virtual void elementFieldLabels() {}            // the element-field labels changed
   virtual void phaseLabel() {}                    // "自フェイズ n" / "敵フェイズ n"
 
-  virtual void SE(int /*n*/) {}   // sound effect n (5..49)
-  virtual void BGM(int /*n*/) {}  // music track n; 0 stops the music
+  virtual void SE(Sound /*effect*/) {}
+  virtual void BGM(Music /*music*/) {}  // Music::stop() fades the music out
+  // Waits while the window keeps painting and handling events; may throw
+  // BattleAborted.
   virtual void wait(int /*ms*/) {}
 
   // Locks (false) or unlocks (true) the player's controls around long rules.
@@ -56,9 +58,8 @@ class Presenter {
   // A modal message box.
   virtual void message(const std::string& /*text*/) {}
 
-  // The battle is over and its rewards are paid: the window moves on to the
-  // preparation screen or the credits.
-  virtual void showPage(int /*page*/) {}
+  // The window moves to another page (the preparation screen, the credits...).
+  virtual void showPage(Page /*page*/) {}
 };
 
 }  // namespace sorvane

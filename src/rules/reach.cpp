@@ -19,6 +19,7 @@
 #include <cstdint>
 
 #include "data/terrain.h"
+#include "data/tables/skill_rows.h"
 #include "rules/battle.h"
 
 namespace sorvane {
@@ -38,8 +39,6 @@ enum AbilityId : int {
   kSpaceWarp = 406,     // [空間歪曲]
 };
 
-constexpr i32 kWholeMap = 99;
-constexpr i32 kDesperation = 16;  // skill effect: range grows as HP falls
 constexpr int kMaxZocRings = 5;
 constexpr i32 kMoveCap = 18;
 constexpr int kPathLimitShown = 15;    // path steps while the player moves
@@ -393,7 +392,7 @@ void Battle::skillReach() {
   const Twst& w = skill(s.selSkill);
 
   i32 budget = w.Range;
-  if (w.Effect == kDesperation && user.HPMax > 0) budget += 5 - (user.HP * 5) / user.HPMax;
+  if (w.Effect == skill_rows::Desperation && user.HPMax > 0) budget += 5 - (user.HP * 5) / user.HPMax;
   if (has(user, kRangeUp) && budget > 1) budget += 2;
   if (user.Elem == Ice && s.weather == Blizzard && w.Elem == Ice && budget > 0) budget += 2;
   const i32 field = ownField(s, user);
@@ -432,7 +431,7 @@ void Battle::skillArea() {
   const Twst& w = skill(s.selSkill);
 
   i32 area = w.Area;
-  if (area == kWholeMap) {
+  if (area == skill_rows::WholeMap) {
     markWholeMap(s, s.areaPath);
     return;
   }
@@ -487,7 +486,7 @@ void Battle::specialArea() {
   clearReach(s, s.areaPath);
   if (s.selSpecial < 0 || s.selSpecial >= kSpecialCount) return;
   const i32 area = d.specials[s.selSpecial].Area;
-  if (area == kWholeMap) {
+  if (area == skill_rows::WholeMap) {
     markWholeMap(s, s.areaPath);
     return;
   }

@@ -2,16 +2,16 @@
 
 namespace sorvane {
 
-void RecordingPresenter::LAnime(int u, i32 value, const std::string& text, int, int) {
-  calls.push_back("LAnime " + std::to_string(u) + " " + std::to_string(value) + (text.empty() ? "" : " " + text));
+void RecordingPresenter::LAnime(int u, const FloatingText& f, int, int) {
+  calls.push_back("LAnime " + std::to_string(u) + " " + std::to_string(f.code) + (f.text.empty() ? "" : " " + f.text));
 }
 
-void RecordingPresenter::KAnime(int u, int kind, int, int) {
-  calls.push_back("KAnime " + std::to_string(u) + " " + std::to_string(kind));
+void RecordingPresenter::KAnime(int u, CellAnim kind, int, int) {
+  calls.push_back("KAnime " + std::to_string(u) + " " + std::to_string(static_cast<int>(kind)));
 }
 
-void RecordingPresenter::DLAnime(const std::string& key, int ms) {
-  calls.push_back("DLAnime " + key + " " + std::to_string(ms));
+void RecordingPresenter::DLAnime(const Banner& banner, int ms) {
+  calls.push_back("DLAnime " + banner.text + " " + std::to_string(ms));
 }
 
 bool RecordingPresenter::question(const std::string& text) {

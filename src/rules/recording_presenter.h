@@ -18,9 +18,9 @@ class RecordingPresenter : public Presenter {
   // Record paints, panel refreshes and waits too (off by default: they are noise).
   bool recordRedraws = false;
 
-  void LAnime(int u, i32 value, const std::string& text, int x, int y) override;
-  void KAnime(int u, int kind, int x, int y) override;
-  void DLAnime(const std::string& key, int ms) override;
+  void LAnime(int u, const FloatingText& text, int x, int y) override;
+  void KAnime(int u, CellAnim kind, int x, int y) override;
+  void DLAnime(const Banner& banner, int ms) override;
   void MapPaint() override { redraw("MapPaint"); }
   void miniMapPaint() override { redraw("miniMapPaint"); }
   void scrollTo(int x, int y) override { redraw("scrollTo " + std::to_string(x) + " " + std::to_string(y)); }
@@ -30,13 +30,13 @@ class RecordingPresenter : public Presenter {
   void weatherLabel() override { redraw("weatherLabel"); }
   void elementFieldLabels() override { redraw("elementFieldLabels"); }
   void phaseLabel() override { redraw("phaseLabel"); }
-  void SE(int n) override { calls.push_back("SE " + std::to_string(n)); }
-  void BGM(int n) override { calls.push_back("BGM " + std::to_string(n)); }
+  void SE(Sound n) override { calls.push_back("SE " + std::to_string(static_cast<int>(n))); }
+  void BGM(Music m) override { calls.push_back("BGM " + std::to_string(m.track)); }
   void wait(int ms) override { redraw("wait " + std::to_string(ms)); }
   void EnabledCheck(bool on) override { redraw(std::string("EnabledCheck ") + (on ? "1" : "0")); }
   bool question(const std::string& text) override;
   void message(const std::string& text) override { calls.push_back("MESSAGE " + text); }
-  void showPage(int page) override { calls.push_back("PAGE " + std::to_string(page)); }
+  void showPage(Page page) override { calls.push_back("PAGE " + std::to_string(static_cast<int>(page))); }
 
   // The recorded calls that start with `prefix`.
   std::vector<std::string> matching(const std::string& prefix) const;

@@ -17,7 +17,7 @@ inline void show(Battle& b, int u, i32 n, std::string_view text) {
 // The name of a passive ability, shown on the unit that holds it.
 inline void showAbility(Battle& b, int u, int abilityId) {
   if (b.s.simulating) return;
-  b.LAnime(u, 9000, b.d.abilityName(abilityId));
+  b.LAnime(u, shown::Ability, b.d.abilityName(abilityId));
 }
 
 }  // namespace sorvane

@@ -22,7 +22,7 @@ namespace {
 namespace fx = skill_rows;
 
 constexpr int kFirstFamiliarType = 201, kLastFamiliarType = 209;
-constexpr int kFirstFamiliarSlot = 7, kLastFamiliarSlot = 15;
+
 constexpr i32 kDecoy = 207;
 constexpr i32 kHealResMax = 60;
 
@@ -130,7 +130,7 @@ void changeHp(Battle& b, int u, i32 amount) {
 // The death of a unit during resolution; a trial hands it to the AI's form.
 void dies(Battle& b, int u) {
   if (b.s.simulating) b.abilitySI_AI(u);
-  b.KAnime(u, 0);
+  b.KAnime(u, CellAnim::Death);
 }
 
 i32 shownAmount(const StatColumn& c, const Tkst& u, i32 value) { return c.base ? u.*c.base * value / 100 : value; }
@@ -201,20 +201,20 @@ void Battle::skillA_s1_t_MX(int e) {
       continue;
     }
     if (i == fx::Curse && t.Kind == KindMaster) {
-      show(*this, curTarget, 9000, "呪い無効");
+      show(*this, curTarget, shown::Ability, "呪い無効");
       continue;
     }
     if (has(t, ability::Destiny) && chance < 100) continue;
     if (t.StatusShield > 0) {
       t.StatusShield = 0;
-      show(*this, curTarget, 4500, "状態シールド");
+      show(*this, curTarget, shown::Lost, "状態シールド");
       continue;
     }
     // A curse counts its turns: a cursed unit is not cursed afresh.
     const bool lands = i == fx::Curse ? t.Curse == 0 : t.status(i) < value;
     if (!lands) continue;
     t.status(i) = value;
-    show(*this, curTarget, 2000, kStatusNames[i]);
+    show(*this, curTarget, shown::Inflicted, kStatusNames[i]);
     if (has(t, ability::AilmentCopy)) {
       showAbility(*this, curTarget, ability::AilmentCopy);
       Tkst& user = d.kw[curUser];
@@ -247,7 +247,7 @@ void Battle::skillA_s1_t_HX() {
   for (int i = 0; i < kAilmentCount; ++i) {
     if (sk.AilC[i] <= 0 || sk.AilV[i] != 0 || t.status(i) == 0) continue;
     t.status(i) = 0;
-    show(*this, curTarget, 3000, kStatusNames[i]);
+    show(*this, curTarget, shown::Cured, kStatusNames[i]);
   }
 }
 
@@ -279,8 +279,8 @@ void Battle::skillA_s1_t_HJ() {
     const int status = kAilmentCount + i;
     const i32 before = t.status(status);
     t.status(status) = sk.ChgV[i];
-    if (before > 0 && sk.ChgV[i] == 0) show(*this, curTarget, 4500, kStatusNames[status]);
-    if (before == 0 && sk.ChgV[i] > 0) show(*this, curTarget, 4000, kStatusNames[status]);
+    if (before > 0 && sk.ChgV[i] == 0) show(*this, curTarget, shown::Lost, kStatusNames[status]);
+    if (before == 0 && sk.ChgV[i] > 0) show(*this, curTarget, shown::Gained, kStatusNames[status]);
   }
 }
 
@@ -313,7 +313,7 @@ void Battle::skillSelfEffects() {
 
   if (sk.Effect == fx::ZocGrow) {
     if (user.SP - sk.Cost - 2 * user.ZOC < 1) {
-      show(*this, curUser, 6000, "");
+      show(*this, curUser, shown::Miss, "");
     } else {
       const i32 spent = 2 * user.ZOC;
       show(*this, curUser, -spent, "SP");
@@ -364,7 +364,7 @@ void Battle::skillSpecialEffects() {
       for (const BuffField& b : kBuffs) {
         if (t.*b.field == 0) continue;
         t.*b.field = 0;
-        show(*this, target, 4500, b.label);
+        show(*this, target, shown::Lost, b.label);
       }
       break;
     case fx::ExtraAction:
@@ -392,13 +392,13 @@ void Battle::skillSpecialEffects() {
         t.SumTC += p;
         if (t.SumTC < 1) {
           t.SumTC = 0;
-          KAnime(target, 1);
+          KAnime(target, CellAnim::Summoned);
         }
       }
       if (d.kw[target].Team != user.Team) curTarget = -1;
       break;
     case fx::Reveal:
-      if (!s.simulating) LAnime(target, 8000, t.N.str());
+      if (!s.simulating) LAnime(target, shown::NameReveal, t.N.str());
       break;
     case fx::Enchant: {
       if (int stop = firstHeld(*this, t, {ability::FullResist, ability::StatFixed})) {
@@ -414,17 +414,17 @@ void Battle::skillSpecialEffects() {
     case fx::GiveElement:
       if (user.Elem >= Fire && user.Elem <= Water && user.Elem != t.Elem) {
         t.Elem = user.Elem;
-        show(*this, target, 10000 + t.Elem, kElementNames[t.Elem]);
+        show(*this, target, shown::ElementName + t.Elem, kElementNames[t.Elem]);
       } else {
-        show(*this, target, 6000, "");
+        show(*this, target, shown::Miss, "");
       }
       break;
     case fx::TakeElement:
       if (user.Elem == t.Elem) {
-        show(*this, curUser, 6000, "");
+        show(*this, curUser, shown::Miss, "");
       } else {
         user.Elem = t.Elem;
-        if (user.Elem >= None && user.Elem <= Water) show(*this, curUser, 10000 + user.Elem, kElementNames[user.Elem]);
+        if (user.Elem >= None && user.Elem <= Water) show(*this, curUser, shown::ElementName + user.Elem, kElementNames[user.Elem]);
       }
       break;
     case fx::ZocErase:
@@ -439,7 +439,7 @@ void Battle::skillSpecialEffects() {
           t.ZOC = 0;
         }
       } else {
-        show(*this, target, 6000, "");
+        show(*this, target, shown::Miss, "");
       }
       break;
     case fx::ZocDown:
@@ -450,7 +450,7 @@ void Battle::skillSpecialEffects() {
           show(*this, target, -t.ZOC, "ZOC");
           t.ZOC = 0;
         } else {
-          show(*this, target, 6000, "");
+          show(*this, target, shown::Miss, "");
         }
       } else {
         t.ZOC += p;
@@ -466,14 +466,14 @@ void Battle::skillSpecialEffects() {
       for (const BuffField& b : kBuffs) {
         if (t.*b.field == 0) continue;
         t.*b.field = 0;
-        show(*this, target, 4500, b.label);
+        show(*this, target, shown::Lost, b.label);
       }
       break;
     case fx::AbilitySwap:
       if (t.Kind == KindMaster) {
-        show(*this, target, 6000, "");
+        show(*this, target, shown::Miss, "");
       } else {
-        show(*this, curUser, 9000, "特殊能力交換");
+        show(*this, curUser, shown::Ability, "特殊能力交換");
         std::swap(user.TN, t.TN);
         std::swap(user.TNS, t.TNS);
         std::swap(user.TU, t.TU);
@@ -652,7 +652,7 @@ int Battle::placeFamiliar(int user, int type, int x, int y) {
 
   d.kw[slot] = familiar;
   s.unitAtW[x][y] = slot;
-  KAnime(slot, 4);
+  KAnime(slot, CellAnim::FamiliarArrives);
   return slot;
 }
 
@@ -663,7 +663,7 @@ void Battle::skillA_s2() {
   for (int i = base + kFirstFamiliarSlot; i <= base + kLastFamiliarSlot; ++i)
     if (d.kw[i].Type == 0) freeSlot = true;
   if (!freeSlot) {
-    show(*this, curUser, 6000, "");
+    show(*this, curUser, shown::Miss, "");
     return;
   }
   for (int x = 0; x <= s.maxX; ++x)
@@ -694,7 +694,7 @@ void Battle::skillA_s4() {
   s.weather = p;
   if (s.simulating) return;
   view->weatherLabel();
-  DLAnime("天気:" + std::string(kWeatherNames[p]), 700);
+  DLAnime({BannerKind::Weather, "天気:" + std::string(kWeatherNames[p])}, 700);
 }
 
 void Battle::skillA_s6() {
@@ -707,8 +707,8 @@ void Battle::skillA_s6() {
       s.unitAtW[x][y] = curUser;
       userX = x;
       userY = y;
-      KAnime(curUser, 5);
-      if (other >= 0) KAnime(other, 5);
+      KAnime(curUser, CellAnim::Warp);
+      if (other >= 0) KAnime(other, CellAnim::Warp);
       return;
     }
 }

@@ -76,7 +76,7 @@ void Battle::skillA() {
   {
     Tkst& u = d.k[user];
     if (u.Paralysis >= 1 && !s.simulating && s.Random(100) < 30) {
-      LAnime(user, 2000, "麻痺");
+      LAnime(user, shown::Inflicted, "麻痺");
       --u.SkillN;
       if (u.Flinch > 0) --u.MoveN;
       view->unitPanel(user);
@@ -86,8 +86,7 @@ void Battle::skillA() {
     }
   }
 
-  s.copyToWork();
-  resolving = 1;
+  Resolution resolution(*this);
   switch (sk.Cat) {
     case fx::CatUnits: skillA_s1(); break;
     case fx::CatFamiliar: skillA_s2(); break;
@@ -96,8 +95,7 @@ void Battle::skillA() {
     case fx::CatSwap: skillA_s6(); break;
     default: break;
   }
-  s.copyFromWork();
-  resolving = 0;
+  resolution.commit();
 
   Tkst& u = d.k[user];
   u.SP -= sk.Cost;
@@ -117,17 +115,7 @@ void Battle::skillA() {
   view->MapPaint();
   view->miniMapPaint();
 
-  bool masterOnLastColumn = false;
-  for (int y = 0; y <= s.maxY; ++y)
-    if (s.unitAt[s.maxX][y] == 0) masterOnLastColumn = true;
-  if (battleResult == Running && s.winCondition == 1 && masterOnLastColumn) {
-    view->BGM(0);
-    view->wait(2000);
-    battleResult = Won;
-    DLAnime("win", 2300);
-  } else if (battleResult >= Won && battleResult <= Draw) {
-    showResult();
-  }
+  if (!lastColumnReached()) showResult();
 }
 
 // ---------------------------------------------------------------------------
@@ -250,7 +238,7 @@ void Battle::skillA_s1_t() {
   const Tkst& t = d.kw[target];
 
   if (t.Spirit > 0 && sk.Special == fx::Phys) {
-    show(*this, target, 9000, "物理無効");
+    show(*this, target, shown::Ability, "物理無効");
     return;
   }
 
@@ -287,7 +275,7 @@ void Battle::skillA_s1_t() {
   for (int i = 0; i < hits; ++i) {
     const bool hit = s.simulating ? evaRate < 500 : s.Random(100) + evaRate < hitRate;
     if (!hit) {
-      if (sk.Power > 0 || ailments || lowers) show(*this, target, 6000, "");
+      if (sk.Power > 0 || ailments || lowers) show(*this, target, shown::Miss, "");
       continue;
     }
     if (sk.Power > 0) {
@@ -297,7 +285,7 @@ void Battle::skillA_s1_t() {
     if (d.kw[target].HP < 1) {
       abilityWS();
       if (s.simulating) abilitySI_AI(target);
-      KAnime(target, 0);
+      KAnime(target, CellAnim::Death);
       return;
     }
     if (ailments) skillA_s1_t_MX(landed);
@@ -334,14 +322,14 @@ void Battle::skillA_s1_t_MD(int e) {
     lastCellBefore(userX, userY, targetX, targetY, cx, cy);
     const bool onMap = cx >= 0 && cx <= s.maxX && cy >= 0 && cy <= s.maxY;
     if (!onMap || s.unitAtW[cx][cy] >= 0 || s.terrain[cx][cy] == 0) {
-      show(*this, curTarget, 6000, "");
+      show(*this, curTarget, shown::Miss, "");
       return;
     }
     s.unitAtW[userX][userY] = -1;
     s.unitAtW[cx][cy] = curUser;
     userX = cx;
     userY = cy;
-    KAnime(curUser, 5);
+    KAnime(curUser, CellAnim::Warp);
   }
 
   if (has(t, ability::ElementFusion) && (t.Team == 1 ? s.zokuseiti1 : s.zokuseiti2) == 0) t.Elem = skillElem;
@@ -353,12 +341,12 @@ void Battle::skillA_s1_t_MD(int e) {
 
   if (sk.Special == fx::Phys && t.PhysShield > 0) {
     t.PhysShield = 0;
-    show(*this, curTarget, 4500, "物理シールド");
+    show(*this, curTarget, shown::Lost, "物理シールド");
     return;
   }
   if (sk.Special == fx::Spcl && t.SpecShield > 0) {
     t.SpecShield = 0;
-    show(*this, curTarget, 4500, "特殊シールド");
+    show(*this, curTarget, shown::Lost, "特殊シールド");
     return;
   }
 
@@ -388,7 +376,7 @@ void Battle::skillA_s1_t_MD(int e) {
   if (has(t, ability::Destiny) && chance < 100) chance = 0;
   if (!s.simulating && s.Random(100) < chance) {
     base = base * 3 / 2;
-    LAnime(curTarget, 5000, "");
+    LAnime(curTarget, shown::Critical, "");
   }
 
   base = base * kTerrain[s.terrain[targetX][targetY]].damageTaken / 100;
@@ -411,8 +399,8 @@ void Battle::skillA_s1_t_MD(int e) {
         mult = 100;
         if (first) showAbility(*this, j, kFixerBase + skillElem);
       }
-  if (first && mult == 70) show(*this, curTarget, 7000, "抵抗属性");
-  if (first && mult == 160) show(*this, curTarget, 7000, "弱点属性");
+  if (first && mult == 70) show(*this, curTarget, shown::ElementNote, "抵抗属性");
+  if (first && mult == 160) show(*this, curTarget, shown::ElementNote, "弱点属性");
 
   // A master is shielded by its own units on the field.
   if (t.Kind == KindMaster)
@@ -442,7 +430,7 @@ void Battle::skillA_s1_t_MD(int e) {
   t.HP -= damage;
   if (t.HP > t.HPMax) t.HP = t.HPMax;
   if (t.Sleep > 0 && damage > 0) {
-    show(*this, curTarget, 3000, "睡眠");
+    show(*this, curTarget, shown::Cured, "睡眠");
     t.Sleep = 0;
   }
 
@@ -483,19 +471,19 @@ void Battle::skillA_s1_t_MD(int e) {
       showAbility(*this, curUser, resist);
     } else if (user.StatusShield > 0) {
       user.StatusShield = 0;
-      show(*this, curUser, 4500, "状態シールド");
+      show(*this, curUser, shown::Lost, "状態シールド");
       if (user.SkillSeal < 3) {
         user.SkillSeal = 3;
-        show(*this, curUser, 2000, "技不能");
+        show(*this, curUser, shown::Inflicted, "技不能");
       }
     } else {
       if (user.Immobile < 3) {
         user.Immobile = 3;
-        show(*this, curUser, 2000, "移動不能");
+        show(*this, curUser, shown::Inflicted, "移動不能");
       }
       if (user.SkillSeal < 3) {
         user.SkillSeal = 3;
-        show(*this, curUser, 2000, "技不能");
+        show(*this, curUser, shown::Inflicted, "技不能");
       }
     }
   }

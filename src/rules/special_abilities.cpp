@@ -27,9 +27,6 @@ constexpr int kFirstUndead = 204;
 constexpr int kChainFirst = 16, kChainLast = 22, kChainProxy = 23;
 constexpr int kDefeatChain = 3;
 
-constexpr int kShowName = 9000, kShowUsable = 9001, kShowCured = 3000, kShowFailed = 6000;
-constexpr int kSoundArrival = 21;
-constexpr int kDeath = 0;
 
 // Terrain an element's unit is favoured by, and the one it is weak on, for [世界].
 constexpr i32 kFavouredTerrain[7] = {1, 3, 5, 7, 9, 11, 13};
@@ -105,7 +102,7 @@ void Battle::abilitySK(int u) {
   if (has(v, ability::SnowCall) && s.weather != Blizzard) {
     s.weather = Blizzard;
     view->weatherLabel();
-    DLAnime(std::string(weatherLabelText(Blizzard)), 700);
+    DLAnime({BannerKind::Weather, std::string(weatherLabelText(Blizzard))}, 700);
   }
 
   if (has(v, ability::QuickSummon)) v.MovB -= 3;
@@ -130,7 +127,7 @@ void Battle::abilitySK(int u) {
     Tkst& m = d.k[v.Master];
     i32 hp = m.HP * 3 / 5;
     if (hp < 1) hp = 1;
-    LAnime(v.Master, kShowName, d.abilityName(ability::SummonRisk));
+    LAnime(v.Master, shown::Ability, d.abilityName(ability::SummonRisk));
     // The text shows what the master really lost.
     LAnime(v.Master, hp - m.HP, "HP");
     m.HP = hp;
@@ -170,7 +167,7 @@ void Battle::abilitySI(int u, int x, int y) {
   auto nameOnCell = [&](int ability) {
     const i32 before = s.unitAt[x][y];
     s.unitAt[x][y] = u;
-    LAnime(u, kShowName, d.abilityName(ability));
+    LAnime(u, shown::Ability, d.abilityName(ability));
     s.unitAt[x][y] = before;
   };
 
@@ -225,7 +222,7 @@ void Battle::abilitySI(int u, int x, int y) {
     for (int i = 0; i <= s.lastUnit; ++i) {
       Tkst& ally = d.k[i];
       if (ally.State != OnField || ally.Team != team || !has(ally, ability::Unyielding)) continue;
-      LAnime(i, kShowName, d.abilityName(ability::Unyielding));
+      LAnime(i, shown::Ability, d.abilityName(ability::Unyielding));
       addToStats(ally, gain);
     }
   }
@@ -246,7 +243,7 @@ void Battle::abilitySI(int u, int x, int y) {
     }
     s.unitAt[x][y] = u;
     v.State = OnField;
-    LAnime(u, kShowName, d.abilityName(ability));
+    LAnime(u, shown::Ability, d.abilityName(ability));
     if (arrives) abilitySK(u);
   };
   revive(ability::Revive, v.HPMax / 2, true);
@@ -271,8 +268,8 @@ void Battle::abilitySI(int u, int x, int y) {
       Tkst& n = d.k[next];
       s.unitAt[x][y] = next;
       n.State = OnField;
-      view->SE(kSoundArrival);
-      LAnime(next, 1001, "");
+      view->SE(Sound::Arrival);
+      LAnime(next, shown::Summoned, "");
       abilitySK(next);
     } else if (validIndex(s, kChainProxy)) {
       d.k[kChainProxy].State = Dead;
@@ -342,11 +339,11 @@ void Battle::useA() {
   if (!validIndex(s, user)) return;
   curUser = user;
 
-  s.copyToWork();
-  resolving = 1;
-  useA_s();
-  s.copyFromWork();
-  resolving = 0;
+  {
+    Resolution resolution(*this);
+    useA_s();
+    resolution.commit();
+  }
 
   Tkst& u = d.k[user];
   --u.TUN;
@@ -367,7 +364,7 @@ void Battle::useA_s() {
   const Thst& special = d.specials[ability];
   const bool real = resolving == 1;
 
-  if (s.reachMode == 0) LAnime(user, kShowUsable, special.Name);
+  if (s.reachMode == 0) LAnime(user, shown::Usable, special.Name);
 
   for (int x = 0; x <= s.maxX; ++x)
     for (int y = 0; y <= s.maxY; ++y) {
@@ -405,7 +402,7 @@ void Battle::useA_s() {
           if (ability == 4) {
             for (int a = 0; a < kAilmentCount; ++a) {
               if (target.status(a) <= 0) continue;
-              if (!s.simulating) LAnime(t, kShowCured, std::string(kStatusNames[a]));
+              if (!s.simulating) LAnime(t, shown::Cured, std::string(kStatusNames[a]));
             }
             for (int a = 0; a < kAilmentCount; ++a) target.status(a) = 0;
           }
@@ -426,7 +423,7 @@ void Battle::useA_s() {
           if (self.HP < 1) {
             self.HP = 0;
             if (s.simulating) abilitySI_AI(user);
-            else KAnime(user, kDeath);
+            else KAnime(user, CellAnim::Death);
           }
           break;
         }
@@ -477,7 +474,7 @@ void Battle::useA_s() {
           for (int i = base + 7; i <= base + 15; ++i)
             if (d.kw[i].Type == 0) freeSlot = true;
           if (!freeSlot) {
-            LAnime(user, kShowFailed, "");
+            LAnime(user, shown::Miss, "");
             return;
           }
           const i32 kind = s.simulating ? 0 : s.Random(3);

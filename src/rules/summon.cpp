@@ -18,7 +18,6 @@ constexpr i32 kTeamCapacity = 5;
 constexpr int kCreatureSlots = 6;
 
 // Animations of a summon (KAnime kinds).
-constexpr int kSummoned = 1, kVanish = 2, kSummonStarts = 3;
 
 bool validIndex(const Tsyori& s, int i) { return i >= 0 && i <= s.lastUnit && i < kUnitCount; }
 
@@ -147,20 +146,20 @@ void Battle::summonA() {
       // Read before the death: a familiar's slot is cleared by it.
       const i32 victimTime = victim.SumT;
       view->MapPaint();
-      KAnime(offered, 0);
+      KAnime(offered, CellAnim::Death);
       t -= 3 * victimTime;
     }
   }
 
   s.unitAt[s.sumX][s.sumY] = creature;
-  KAnime(creature, kSummonStarts);
+  KAnime(creature, CellAnim::SummonStarts);
 
   t = byMethod(m.SH, baseTime(*this, master, creature, t, true));
 
   c.SumTC = t;
   if (c.SumTC < 1) {
     c.SumTC = 0;
-    KAnime(creature, kSummoned);
+    KAnime(creature, CellAnim::Summoned);
   }
 
   --m.SummonN;
@@ -185,7 +184,7 @@ void Battle::kikanA() {
   for (int i = 0; i < kStatusCount; ++i) c.status(i) = 0;
   c.SumTC = 0;
 
-  KAnime(u, kVanish);
+  KAnime(u, CellAnim::Vanish);
 
   setHosei();
   view->unitPanel(u);

@@ -6,7 +6,7 @@
 
 #include "ai/auto_battle.h"
 #include "ai/opponent.h"
-#include "campaign/campaign.h"
+#include "campaign/trial_battle.h"
 #include "rules/recording_presenter.h"
 
 namespace sorvane::testing {
@@ -14,7 +14,7 @@ namespace {
 
 class AutoBattles : public ::testing::TestWithParam<i32> {
  protected:
-  AutoBattles() : battle(state, campaign, presenter) {
+  AutoBattles() : battle(state, presenter) {
     Tdeta& d = *state.D;
     d.InitSkills();
     d.InitAbilities();
@@ -42,13 +42,13 @@ class AutoBattles : public ::testing::TestWithParam<i32> {
 
 TEST_P(AutoBattles, KeepTheRulesAndRepeatWithTheSameSeed) {
   const i32 stage = GetParam();
-  const AutoBattle first = playAutoBattle(battle, stage, 7, 30);
+  const AutoBattle first = playTrialBattle(battle, campaign, stage, 7, 30);
   EXPECT_EQ(first.violations, 0) << first.firstViolation;
   EXPECT_GE(first.turns, 1);
   EXPECT_FALSE(first.decisionMs.empty());
   EXPECT_TRUE(first.result != Running || first.turns >= 30);
 
-  const AutoBattle again = playAutoBattle(battle, stage, 7, 30);
+  const AutoBattle again = playTrialBattle(battle, campaign, stage, 7, 30);
   EXPECT_EQ(again.hash, first.hash);
   EXPECT_EQ(again.result, first.result);
   EXPECT_EQ(again.turns, first.turns);

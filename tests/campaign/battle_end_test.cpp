@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "battle_fixture.h"
+#include "rules/battle_fixture.h"
 #include "data/archive/qda_writer.h"
 
 namespace sorvane::testing {
@@ -52,7 +52,7 @@ class BattleEnd : public BattleFixture {
 
   void end(i32 result) {
     battle.battleResult = result;
-    battle.BMend();
+    campaign.BMend(battle);
   }
 
   std::string message() const {
@@ -317,6 +317,9 @@ TEST_F(BattleEnd, SurrenderShowsTheBannerAndEndsTheBattle) {
   presenter.answers = {true, false};  // surrender; no retry
   deadEnemy(17);
   battle.surrender();
+  EXPECT_TRUE(battle.resultPending()) << "the battle end runs from the top, after the order";
+  EXPECT_EQ(campaign.BP, 0);
+  campaign.finishBattle(battle);
   std::vector<std::string> f = flow();
   ASSERT_GE(f.size(), 4u);
   EXPECT_EQ(std::vector<std::string>(f.begin(), f.begin() + 4),
@@ -509,7 +512,7 @@ TEST_F(BattleEnd, WinningTheLastStoryStageOpensTheJobAndEndsTheCampaign) {
     t.state.storyBattle = 1;
     t.state.storyStage = 14;
     int saved = 0;
-    t.battle.saveProgress = [&] {
+    t.campaign.saveProgress = [&] {
       ++saved;
       EXPECT_EQ(t.state.storyStage, 15) << "written before the story starts over";
     };
@@ -526,7 +529,7 @@ TEST_F(BattleEnd, WinningTheLastStoryStageOpensTheJobAndEndsTheCampaign) {
 
 TEST_F(BattleEnd, WinningTheLastExtraStageOpensTheSelector) {
   int saved = 0;
-  battle.saveProgress = [&] { ++saved; };
+  campaign.saveProgress = [&] { ++saved; };
   state.storyBattle = 1;
   state.storyStage = 69;
   end(Won);
@@ -538,7 +541,7 @@ TEST_F(BattleEnd, WinningTheLastExtraStageOpensTheSelector) {
 
 TEST_F(BattleEnd, AnOrdinaryStoryWinGoesBackToPreparation) {
   int saved = 0;
-  battle.saveProgress = [&] { ++saved; };
+  campaign.saveProgress = [&] { ++saved; };
   state.storyBattle = 1;
   state.storyStage = 55;
   end(Won);

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+#include "campaign/campaign.h"
 #include "rules/battle.h"
 #include "rules/recording_presenter.h"
 
@@ -13,7 +14,7 @@ namespace sorvane::testing {
 
 class BattleFixture : public ::testing::Test {
  protected:
-  BattleFixture() : battle(state, campaign, presenter) {
+  BattleFixture() : battle(state, presenter) {
     state.D->InitSkills();
     state.D->InitAbilities();
     state.D->InitCreatures();

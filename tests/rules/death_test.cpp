@@ -15,9 +15,9 @@ class SpWatchingPresenter : public RecordingPresenter {
  public:
   const Tkst* master = nullptr;
   i32 spWhenShown = -1;
-  void LAnime(int u, i32 value, const std::string& text, int x, int y) override {
-    if (text == "SP" && master) spWhenShown = master->SP;
-    RecordingPresenter::LAnime(u, value, text, x, y);
+  void LAnime(int u, const FloatingText& f, int x, int y) override {
+    if (f.text == "SP" && master) spWhenShown = master->SP;
+    RecordingPresenter::LAnime(u, f, x, y);
   }
 };
 
@@ -53,7 +53,7 @@ TEST_F(DeathTest, DeathClearsTheRecordAndTheCell) {
   u.PhysShield = 2;
   u.MoveN = u.SkillN = u.SummonN = 0;
 
-  battle.KAnime(17, 0);
+  battle.KAnime(17, CellAnim{0});
 
   EXPECT_EQ(u.HP, 0);
   EXPECT_EQ(u.State, Dead);
@@ -86,7 +86,7 @@ TEST_F(DeathTest, RecordsByTeamAndKind) {
     plain(c.unit, c.type, 9, 9);
     state.D->records = RecordCounters{};
     battle.killCount = 0;
-    battle.KAnime(c.unit, 0);
+    battle.KAnime(c.unit, CellAnim{0});
     EXPECT_EQ(records().*c.counter, 1);
     EXPECT_EQ(battle.killCount, 1);
   }
@@ -119,7 +119,7 @@ TEST_F(DeathTest, FallenCreatureHandsSpToItsMaster) {
     k(16).SPMax = c.masterMax;
     watcher.master = &k(16);
 
-    battle.KAnime(17, 0);
+    battle.KAnime(17, CellAnim{0});
 
     EXPECT_EQ(k(16).SP, c.after);
     if (c.shown) {
@@ -137,7 +137,7 @@ TEST_F(DeathTest, RevivedCreatureHandsNothingOn) {
   plain(17, kPlainCreature, 9, 9).SP = 20;
   abilities(17, {211});  // [復活]
   k(16).SP = 10;
-  battle.KAnime(17, 0);
+  battle.KAnime(17, CellAnim{0});
   EXPECT_EQ(k(17).State, OnField);
   EXPECT_EQ(k(16).SP, 10);
 }

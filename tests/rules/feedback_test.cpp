@@ -118,7 +118,7 @@ TEST_F(FeedbackTest, NothingAtAllWhileSimulating) {
   state.selUnit = 0;
   battle.resolving = 1;
   battle.LAnime(17, -37, "HP");
-  battle.KAnime(17, 0);
+  battle.KAnime(17, CellAnim{0});
   EXPECT_TRUE(presenter.calls.empty());
   EXPECT_EQ(records().recDamageDealt, 0);
   EXPECT_EQ(k(17).State, OnField);
@@ -148,7 +148,7 @@ TEST_F(FeedbackTest, EachKindMakesItsStateChanges) {
     state.unitAt[3][3] = 1;
     k(1).State = c.stateBefore;
 
-    battle.KAnime(c.unit, c.kind);
+    battle.KAnime(c.unit, CellAnim{c.kind});
 
     EXPECT_EQ(shownCalls(), c.calls);
     EXPECT_EQ(k(1).State, c.stateAfter);
@@ -159,18 +159,18 @@ TEST_F(FeedbackTest, EachKindMakesItsStateChanges) {
 TEST_F(FeedbackTest, SummonCompletionMarksThePlayersCreatureSummoned) {
   k(1).State = BeingSummoned;
   k(17).State = BeingSummoned;
-  battle.KAnime(1, 1);
-  battle.KAnime(17, 1);
+  battle.KAnime(1, CellAnim{1});
+  battle.KAnime(17, CellAnim{1});
   EXPECT_EQ(state.D->summoned[k(1).Type], 1);
   state.D->summoned = {};
-  battle.KAnime(17, 1);
+  battle.KAnime(17, CellAnim{1});
   EXPECT_EQ(state.D->summoned[k(17).Type], 0);
 }
 
 TEST_F(FeedbackTest, VanishingFamiliarFreesItsSlot) {
   put(7, 204, 10, 4, 4);
   ASSERT_EQ(k(7).Kind, KindFamiliar);
-  battle.KAnime(7, 2);
+  battle.KAnime(7, CellAnim{2});
   EXPECT_EQ(k(7).Type, 0);
   EXPECT_EQ(state.unitAt[4][4], -1);
 }
@@ -178,14 +178,14 @@ TEST_F(FeedbackTest, VanishingFamiliarFreesItsSlot) {
 TEST_F(FeedbackTest, UnitOffTheMapIsNotAnimated) {
   state.unitAt[3][3] = -1;
   k(1).State = BeingSummoned;
-  battle.KAnime(1, 1);
+  battle.KAnime(1, CellAnim{1});
   EXPECT_TRUE(presenter.calls.empty());
   EXPECT_EQ(k(1).State, BeingSummoned);
 }
 
 TEST_F(FeedbackTest, DeathOrder) {
   presenter.recordRedraws = true;
-  battle.KAnime(17, 0);
+  battle.KAnime(17, CellAnim{0});
   EXPECT_EQ(presenter.calls.front(), "scrollTo 14 11");
   EXPECT_EQ(presenter.calls.back(), "miniMapPaint");
   EXPECT_EQ(shownCalls().at(0), "LAnime 17 1000 死亡");
@@ -199,7 +199,7 @@ TEST_F(FeedbackTest, AnimationDuringResolutionCommitsAndReloadsTheWorkingCopy) {
   state.D->kw[1].HP = 7;    // a change the resolution has made so far
   state.D->kw[17].HP = -3;  // the unit dying now
 
-  battle.KAnime(17, 0);
+  battle.KAnime(17, CellAnim{0});
 
   EXPECT_EQ(k(1).HP, 7);  // committed to the live records
   EXPECT_EQ(k(17).State, Dead);
@@ -217,7 +217,7 @@ TEST_F(FeedbackTest, DeathAbilitiesActOnTheLiveRecordsDuringResolution) {
   battle.resolving = 1;
   state.D->kw[17].HP = 0;
 
-  battle.KAnime(17, 0);
+  battle.KAnime(17, CellAnim{0});
 
   EXPECT_EQ(state.D->kw[17].State, OnField);
   EXPECT_EQ(state.D->kw[17].HP, state.D->kw[17].HPMax);
@@ -229,7 +229,7 @@ TEST_F(FeedbackTest, RulesSeeTheLiveBankWhileAnAnimationPlays) {
   struct BankWatcher : RecordingPresenter {
     Battle* battle = nullptr;
     bool live = false;
-    void KAnime(int u, int kind, int x, int y) override {
+    void KAnime(int u, CellAnim kind, int x, int y) override {
       live = &battle->unit(u) == &battle->d.k[u] && &battle->grid() == &battle->s.unitAt;
       RecordingPresenter::KAnime(u, kind, x, y);
     }
@@ -241,7 +241,7 @@ TEST_F(FeedbackTest, RulesSeeTheLiveBankWhileAnAnimationPlays) {
   k(1).State = BeingSummoned;
   state.D->kw[1].State = BeingSummoned;
 
-  battle.KAnime(1, 1);
+  battle.KAnime(1, CellAnim{1});
 
   EXPECT_TRUE(watcher.live);
   EXPECT_EQ(battle.resolving, 1);
@@ -252,21 +252,21 @@ TEST_F(FeedbackTest, RulesSeeTheLiveBankWhileAnAnimationPlays) {
 // ---------------------------------------------------------------------------
 // DLAnime and the result display
 
-TEST_F(FeedbackTest, ResultBannersPlayTheirSoundAndEndTheBattle) {
+TEST_F(FeedbackTest, ResultBannersPlayTheirSoundAndLeaveTheBattleEndToTheCaller) {
   struct Case {
-    const char* key;
+    Banner banner;
     const char* sound;
-    bool ends;
   } cases[] = {
-      {"win", "SE 45", true},    {"lose", "SE 46", true},     {"draw", "SE 46", true},
-      {"give", "SE 46", true},   {"自フェイズ", nullptr, false}, {"天気:雨", nullptr, false},
+      {Banner::result(Won), "SE 45"},          {Banner::result(Lost), "SE 46"},
+      {Banner::result(Draw), "SE 46"},         {Banner::result(Surrendered), "SE 46"},
+      {Banner::phase(1), nullptr},             {{BannerKind::Weather, "天気:雨"}, nullptr},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.key);
+    SCOPED_TRACE(c.banner.text);
     presenter.calls.clear();
-    battle.battleResult = c.ends ? Lost : Running;
-    battle.DLAnime(c.key, 2300);
-    const std::string banner = std::string("DLAnime ") + c.key + " 2300";
+    battle.battleResult = c.sound ? Lost : Running;
+    battle.DLAnime(c.banner, 2300);
+    const std::string banner = "DLAnime " + c.banner.text + " 2300";
     if (c.sound) {
       ASSERT_GE(presenter.calls.size(), 2u);
       EXPECT_EQ(presenter.calls[0], c.sound);
@@ -274,7 +274,7 @@ TEST_F(FeedbackTest, ResultBannersPlayTheirSoundAndEndTheBattle) {
     } else {
       EXPECT_EQ(presenter.calls, std::vector<std::string>{banner});
     }
-    EXPECT_EQ(!presenter.matching("PAGE").empty(), c.ends);  // the battle end moves on
+    EXPECT_TRUE(presenter.matching("PAGE").empty()) << "the battle end runs after the order returns";
   }
 }
 

@@ -586,7 +586,7 @@ TEST_F(PhaseTest, LosingAFieldResetsTheMasterWithoutAnnouncement) {
   ASSERT_EQ(k(0).Elem, Fire);
   presenter.calls.clear();
   k(3).HP = 0;
-  battle.KAnime(3, 0);
+  battle.KAnime(3, CellAnim{0});
   EXPECT_EQ(state.zokuseiti1, 0);
   EXPECT_EQ(k(0).Elem, None);
   EXPECT_TRUE(presenter.matching("DLAnime").empty());

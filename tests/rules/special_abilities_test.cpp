@@ -336,7 +336,7 @@ TEST_F(SpecialAbilityTest, TheDeathRuleRunsTheDeathAbilities) {
   Tkst& u = unitAt(1, kFireCreature, 5, 5, {kPhoenix});
   u.SP = 2;
   u.HP = 0;
-  battle.KAnime(1, 0);
+  battle.KAnime(1, CellAnim{0});
   EXPECT_EQ(u.State, OnField);
   EXPECT_EQ(u.HP, u.HPMax);
   EXPECT_EQ(state.unitAt[5][5], 1);

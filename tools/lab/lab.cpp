@@ -1,5 +1,6 @@
 #include "lab.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -52,6 +53,14 @@ void Lab::execute(std::string_view line) {
       {"use", &Lab::cmdUse},         {"start", &Lab::cmdStart},     {"tchange", &Lab::cmdTchange},
       {"surrender", &Lab::cmdSurrender}, {"answer", &Lab::cmdAnswer}, {"feedback", &Lab::cmdFeedback},
       {"ai", &Lab::cmdAiCheck},      {"autoplay", &Lab::cmdAutoplay}, {"battle", &Lab::cmdBattle},
+      {"undo", &Lab::cmdUndo},       {"order", &Lab::cmdOrder},     {"orders", &Lab::cmdOrders},
+      {"rngstate", &Lab::cmdRngState},
+  };
+  // Lines that only look, and the orders (journalled by the command
+  // interface in their own form), are not part of a replay's set-up.
+  static constexpr std::string_view kNotJournalled[] = {
+      "print", "hash", "feedback", "orders", "order", "move", "skill", "summon", "return", "use",
+      "tchange", "surrender", "undo", "newgame", "battle",
   };
   for (const auto& [name, handler] : kCommands) {
     if (name != command) continue;
@@ -61,7 +70,12 @@ void Lab::execute(std::string_view line) {
     } catch (const std::exception& e) {
       error = e.what();
     }
-    if (!error.empty()) out_ << "error: " << error << "\n";
+    if (!error.empty()) {
+      out_ << "error: " << error << "\n";
+      return;
+    }
+    if (std::find(std::begin(kNotJournalled), std::end(kNotJournalled), command) == std::end(kNotJournalled))
+      journal_.emplace_back(line);
     return;
   }
   out_ << "error: unknown command " << command << "\n";

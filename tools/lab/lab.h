@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "campaign/campaign.h"
+#include "rules/orders.h"
 #include "data/syori.h"
 #include "rules/battle.h"
 #include "rules/recording_presenter.h"
@@ -67,6 +68,16 @@ class Lab {
   std::string cmdSurrender(const Args& a);
   std::string cmdAnswer(const Args& a);
   std::string cmdFeedback(const Args& a);
+  std::string cmdUndo(const Args& a);
+  // order TEXT: one order as a replay writes it ("move 3 5 7", "end", ...).
+  std::string cmdOrder(const Args& a);
+  // orders save FILE | orders replay FILE (lab_replay.cpp).
+  std::string cmdOrders(const Args& a);
+  std::string cmdRngState(const Args& a);  // rngstate HEX: the generator continues from that state
+  // Gives an order through the game's command interface, then runs the
+  // battle end when the order decided the battle.
+  std::string give(const Order& order);
+  void endBattleIfDecided();
   std::string cmdAi(const Args& a);
   std::string printBattle(const Args& a);
   std::string printProgress(const Args& a);
@@ -84,6 +95,10 @@ class Lab {
   Campaign campaign_;
   RecordingPresenter presenter_;   // what the battle showed, until `feedback` prints it
   std::unique_ptr<Battle> battle_;  // dropped with the game state it works on
+  std::unique_ptr<Commands> commands_;  // the player's orders to battle_
+  // Every line that set up or played the game since `newgame`, orders
+  // included, in the order they ran: what `orders save` writes.
+  std::vector<std::string> journal_;
   bool opponentPlays_ = true;       // the computer plays its phases (`ai on|off`)
   bool autoplay_ = false;           // the computer plays every side (`autoplay on|off`)
 };

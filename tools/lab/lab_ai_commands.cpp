@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "ai/opponent.h"
-#include "ai/auto_battle.h"
+#include "campaign/trial_battle.h"
 #include "lab.h"
 #include "lab_parse.h"
 
@@ -72,9 +72,8 @@ std::string Lab::cmdAiCheck(const Args& a) {
     own = std::make_unique<Opponent>(b);
     op = own.get();
   }
-  state_->simulating = 1;
+  Simulation trials(*state_);
   op->AICheck(u);
-  state_->simulating = 0;
   return {};
 }
 
@@ -115,7 +114,7 @@ std::string Lab::cmdBattle(const Args& a) {
   std::array<int, 5> results{};
   std::uint64_t all = 14695981039346656037ULL;
   for (i32 stage : stageList) {
-    const AutoBattle run = playAutoBattle(b, stage, static_cast<std::uint32_t>(seed), maxTurns);
+    const AutoBattle run = playTrialBattle(b, campaign_, stage, static_cast<std::uint32_t>(seed), maxTurns);
     presenter_.calls.clear();
     out_ << "stage=" << stage << " result=" << resultName(run.result) << " turns=" << run.turns << " "
          << figuresText(run.decisionMs) << " violations=" << run.violations << " hash=" << hex(run.hash) << "\n";

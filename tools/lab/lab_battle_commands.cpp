@@ -15,8 +15,6 @@ namespace sorvane::lab {
 
 namespace {
 
-constexpr i32 kSacrificeMethod = Sacrifice;
-
 bool parseRange(const std::string& text, i32 low, i32 high, i32& value) {
   return parseInt(text, value) && value >= low && value <= high;
 }
@@ -26,38 +24,20 @@ std::string parseCellArgs(const std::string& xs, const std::string& ys, i32& x, 
   return "no cell " + xs + "," + ys;
 }
 
-std::string cellName(i32 x, i32 y) { return std::to_string(x) + "," + std::to_string(y); }
 
-// The selected unit when the player could give it an order now: the battle
-// runs, and the unit stands on the field in its team's phase.
-std::string actingUnit(Battle& b, int& u) {
-  if (b.battleResult != Running) return "the battle is over";
-  u = b.s.selUnit;
+// The selected unit, which the orders below are given to.
+std::string selectedUnit(const Tsyori& s, int& u) {
+  u = s.selUnit;
   if (u < 0 || u >= kUnitCount) return "no unit is selected";
-  const Tkst& unit = b.d.k[u];
-  if (unit.State != OnField) return "unit " + std::to_string(u) + " is not on the field";
-  if (unit.Team != b.phaseTeam) return "unit " + std::to_string(u) + " is not of the team whose phase it is";
   return {};
 }
-
-// A confirmed order: the controls are locked while the rule runs.
-template <class Rule>
-void confirmed(Battle& b, Rule rule) {
-  b.view->SE(7);
-  b.pickMode = 0;
-  b.pickCommand = 0;
-  b.view->EnabledCheck(false);
-  rule();
-  b.view->EnabledCheck(true);
-}
-
-std::string outOfReach(i32 x, i32 y) { return "cell " + cellName(x, y) + " is out of reach"; }
 
 }  // namespace
 
 Battle& Lab::battle() {
   if (!battle_) {
-    battle_ = std::make_unique<Battle>(*state_, campaign_, presenter_);
+    battle_ = std::make_unique<Battle>(*state_, presenter_);
+    commands_ = std::make_unique<Commands>(*battle_);
     if (opponentPlays_) {
       installOpponent(*battle_);
       if (Opponent* opponent = installedOpponent(*battle_)) opponent->everyUnit = autoplay_;
@@ -144,16 +124,9 @@ std::string Lab::cmdMove(const Args& a) {
   if (a.size() != 2) return "usage: move X Y";
   i32 x = 0, y = 0;
   if (auto e = parseCellArgs(a[0], a[1], x, y); !e.empty()) return e;
-  Battle& b = battle();
   int u = 0;
-  if (auto e = actingUnit(b, u); !e.empty()) return e;
-  if (!b.canMove(u)) return "unit " + std::to_string(u) + " cannot move now";
-  b.moveReach();
-  if (state_->reachPath[x][y].empty()) return outOfReach(x, y);
-  state_->dstX = x;
-  state_->dstY = y;
-  confirmed(b, [&] { b.moveA(); });
-  return {};
+  if (auto e = selectedUnit(*state_, u); !e.empty()) return e;
+  return give(Order::move(u, x, y));
 }
 
 std::string Lab::cmdSkill(const Args& a) {
@@ -161,25 +134,9 @@ std::string Lab::cmdSkill(const Args& a) {
   i32 id = 0, x = 0, y = 0;
   if (!parseInt(a[0], id)) return "not a skill id: " + a[0];
   if (auto e = parseCellArgs(a[1], a[2], x, y); !e.empty()) return e;
-  Battle& b = battle();
   int u = 0;
-  if (auto e = actingUnit(b, u); !e.empty()) return e;
-  const Tkst& unit = state_->D->k[u];
-  int slot = -1;
-  for (std::size_t i = 0; i < unit.W.size() && slot < 0; ++i)
-    if (id != 0 && unit.W[i] == id) slot = static_cast<int>(i);
-  if (slot < 0) return "unit " + std::to_string(u) + " has no skill " + a[0];
-  if (!b.canUseSkills(u)) return "unit " + std::to_string(u) + " cannot use skills now";
-  if (!b.canUseSkill(u, slot)) return "skill " + a[0] + " cannot be chosen now";
-  state_->selSkill = id;
-  b.skillReach();
-  if (state_->reachPath[x][y].empty()) return outOfReach(x, y);
-  state_->tgtX = x;
-  state_->tgtY = y;
-  b.skillArea();
-  if (!b.skillTargetAccepted()) return "skill " + a[0] + " has nothing to act on at " + cellName(x, y);
-  confirmed(b, [&] { b.skillA(); });
-  return {};
+  if (auto e = selectedUnit(*state_, u); !e.empty()) return e;
+  return give(Order::useSkill(u, id, x, y));
 }
 
 // summon SLOT X Y [SACRIFICE]: the selected master calls creature slot SLOT to
@@ -191,62 +148,45 @@ std::string Lab::cmdSummon(const Args& a) {
   if (!parseRange(a[0], 1, 6, slot)) return "creature slot 1..6: " + a[0];
   if (auto e = parseCellArgs(a[1], a[2], x, y); !e.empty()) return e;
   if (a.size() == 4 && !parseRange(a[3], -1, kUnitCount - 1, offered)) return "sacrifice -1..63: " + a[3];
-  Battle& b = battle();
   int u = 0;
-  if (auto e = actingUnit(b, u); !e.empty()) return e;
-  const Tkst& master = state_->D->k[u];
-  if (master.Kind != KindMaster) return "unit " + std::to_string(u) + " is not a master";
-  if (!b.canSummon(u)) return "unit " + std::to_string(u) + " cannot summon now";
-  if (!b.predictSummon(u, slot).allowed) return "creature slot " + a[0] + " cannot be summoned now";
-  if (master.SH == kSacrificeMethod) {
-    if (offered >= 0) {
-      const Tkst& victim = state_->D->k[offered];
-      const bool offerable = victim.State == OnField && (victim.Kind == KindCreature || victim.Kind == KindFamiliar) &&
-                             victim.Team == master.Team;
-      if (!offerable) return "unit " + a[3] + " cannot be offered";
-    }
-  } else if (a.size() == 4) {
-    return "only a sacrifice summoner offers a sacrifice";
-  }
-  state_->sumUnit = u + slot;
-  state_->sacrifice = offered;
-  b.summonReach();
-  if (state_->reachPath[x][y].empty()) return outOfReach(x, y);
-  state_->sumX = x;
-  state_->sumY = y;
-  confirmed(b, [&] { b.summonA(); });
-  return {};
+  if (auto e = selectedUnit(*state_, u); !e.empty()) return e;
+  return give(Order::summon(u, slot, x, y, offered));
 }
 
 std::string Lab::cmdReturn(const Args& a) {
   if (!a.empty()) return "usage: return";
-  Battle& b = battle();
   int u = 0;
-  if (auto e = actingUnit(b, u); !e.empty()) return e;
-  if (!b.canReturn(u)) return "unit " + std::to_string(u) + " cannot return";
-  confirmed(b, [&] { b.kikanA(); });
-  return {};
+  if (auto e = selectedUnit(*state_, u); !e.empty()) return e;
+  return give(Order::returnHome(u));
 }
 
 std::string Lab::cmdUse(const Args& a) {
   if (a.size() != 2) return "usage: use X Y";
   i32 x = 0, y = 0;
   if (auto e = parseCellArgs(a[0], a[1], x, y); !e.empty()) return e;
-  Battle& b = battle();
   int u = 0;
-  if (auto e = actingUnit(b, u); !e.empty()) return e;
-  const Tkst& unit = state_->D->k[u];
-  if (unit.TU == 0) return "unit " + std::to_string(u) + " has no usable ability";
-  if (!b.canUseSpecial(u)) return "unit " + std::to_string(u) + " cannot use its ability now";
-  state_->selSpecial = unit.TU;
-  b.specialReach();
-  if (state_->reachPath[x][y].empty()) return outOfReach(x, y);
-  state_->spTgtX = x;
-  state_->spTgtY = y;
-  b.specialArea();
-  if (!b.specialTargetAccepted()) return "the ability has nothing to act on at " + cellName(x, y);
-  confirmed(b, [&] { b.useA(); });
+  if (auto e = selectedUnit(*state_, u); !e.empty()) return e;
+  return give(Order::useAbility(u, x, y));
+}
+
+std::string Lab::cmdUndo(const Args& a) {
+  if (!a.empty()) return "usage: undo";
+  return give(Order::undo());
+}
+
+// Every order goes through the game's command interface; once it has
+// returned, the battle end of a result it decided runs, as in the window.
+std::string Lab::give(const Order& order) {
+  battle();
+  if (std::string why = commands_->give(order); !why.empty()) return why;
+  journal_.push_back("order " + order.text());
+  endBattleIfDecided();
   return {};
+}
+
+void Lab::endBattleIfDecided() {
+  Battle& b = battle();
+  if (b.resultPending()) campaign_.finishBattle(b);
 }
 
 // --- The flow of the battle ---------------------------------------------------
@@ -256,26 +196,20 @@ std::string Lab::cmdStart(const Args& a) {
   i32 first = 0;
   if (a.size() != 1 || !parseRange(a[0], 1, 2, first)) return "usage: start 1|2";
   battle().startBattle(first);
+  commands_->newBattle();
+  endBattleIfDecided();
   return {};
 }
 
 // The turn-end button.
 std::string Lab::cmdTchange(const Args& a) {
   if (!a.empty()) return "usage: tchange";
-  Battle& b = battle();
-  if (b.battleResult != Running) return "the battle is over";
-  b.view->SE(7);
-  b.view->EnabledCheck(false);
-  b.Tchange();
-  return {};
+  return give(Order::endPhase());
 }
 
 std::string Lab::cmdSurrender(const Args& a) {
   if (!a.empty()) return "usage: surrender";
-  Battle& b = battle();
-  if (b.battleResult != Running) return "the battle is over";
-  b.surrender();
-  return {};
+  return give(Order::surrender());
 }
 
 // answer yes|no: the answer to the next question the battle asks; a question

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "data/terrain.h"
+#include "campaign/new_game.h"
 #include "lab.h"
 #include "lab_parse.h"
 #include "state_fields.h"
@@ -41,23 +42,14 @@ std::string Lab::cmdNewGame(const Args& a) {
   auto fresh = std::make_unique<Tsyori>();
   fresh->rng = state_->rng;
   fresh->gameDir = gameDir_;
-  fresh->maxX = kMapW - 1;
-  fresh->maxY = kMapH - 1;
-  fillGrid(fresh->unitAt, i32{-1});
-  fillGrid(fresh->unitAtW, i32{-1});
-  // The catalogues, then the new-game reset of the data store and the player's master.
-  Tdeta& d = *fresh->D;
-  d.InitSkills();
-  d.InitAbilities();
-  d.InitCreatures();
-  for (Tcst& entry : d.creatures) entry.Lv = 10;
-  for (int owned : {0, 25, 92}) d.acquired[owned] = 1;
-  d.charOpen[0] = 1;
-  fresh->SetK(0, kFirstMaster, 0);
-  fresh->stageNo = -1;  // the next battle chooses its stage and map
-  fresh->mapNo = -1;
+  SetUpNewGame(*fresh);
   state_ = std::move(fresh);
   battle_.reset();  // it worked on the old state
+  commands_.reset();
+  // A replay starts from here: a new game with the generator where it is now.
+  char rng[17];
+  std::snprintf(rng, sizeof rng, "%016llx", static_cast<unsigned long long>(state_->rng.state()));
+  journal_.assign({"newgame", std::string("rngstate ") + rng});
   return {};
 }
 
@@ -108,7 +100,7 @@ std::string Lab::cmdPlace(const Args& a) {
 std::string Lab::cmdGlobal(const Args& a) {
   if (auto e = needArgs(a, 2, "global NAME VALUE"); !e.empty()) return e;
   std::string error;
-  if (setBattleField(battle(), a[0], a[1], error)) return error;
+  if (setBattleField(battle(), campaign_, a[0], a[1], error)) return error;
   return setStateField(*state_, a[0], a[1]);
 }
 

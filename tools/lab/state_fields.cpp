@@ -137,10 +137,11 @@ std::vector<std::pair<std::string, std::string>> describeRecords(const RecordCou
   return out;
 }
 
-bool setBattleField(Battle& battle, const std::string& name, const std::string& value, std::string& error) {
+bool setBattleField(Battle& battle, Campaign& campaign, const std::string& name, const std::string& value,
+                    std::string& error) {
   i32* target = nullptr;
   byte* flag = nullptr;
-  if (name == "BP") target = &battle.campaign.BP;
+  if (name == "BP") target = &campaign.BP;
   for (const RecordField& f : kRecordFields)
     if (f.name == name) target = &(battle.d.records.*f.member);
   for (const BattleField& f : kBattleFields) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/syori.h"
+#include "campaign/campaign.h"
 #include "rules/battle.h"
 
 namespace sorvane::lab {
@@ -24,7 +25,8 @@ std::vector<std::pair<std::string, std::string>> describeRecords(const RecordCou
 
 // Sets a battle field, a record counter or the campaign's BP. Returns false
 // when `name` is none of them; `error` is then untouched.
-bool setBattleField(Battle& battle, const std::string& name, const std::string& value, std::string& error);
+bool setBattleField(Battle& battle, Campaign& campaign, const std::string& name, const std::string& value,
+                    std::string& error);
 
 // Grids the lab can print: the cell (x, y) of grid `name` as text, or false
 // when there is no such grid.
