@@ -17,7 +17,6 @@ constexpr i32 kTargetAny = 0, kTargetEmpty = 1, kTargetUnit = 2, kTargetOwnMaste
 // The least value at which each ability is worth a use (ids 0..12; 0 = any value above 0).
 constexpr i32 kThreshold[kSpecialCount] = {0, 250, 200, 400, 200, 200, 450, 0, 0, 75, 1, 1, 0};
 
-bool isGolem(i32 type) { return type >= 201 && type <= 203; }
 
 }  // namespace
 

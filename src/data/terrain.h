@@ -11,6 +11,26 @@
 namespace sorvane {
 
 inline constexpr int kTerrainCount = 14;
+
+// Terrain codes, as the map files write them ('0'..'9', 'a'..'d').
+namespace terrain {
+enum : i32 {
+  Wall = 0,          // 移動不能: no unit enters it
+  Plains = 1,        // 平地
+  Scorched = 2,      // 焼野原
+  Magma = 3,         // マグマ
+  Ice = 4,           // 氷
+  Snowfield = 5,     // 雪原
+  Grassland = 6,     // 草原
+  Forest = 7,        // 森
+  Sand = 8,          // 砂地
+  Crag = 9,          // 岩山
+  Ore = 10,          // 鉱床
+  Crystal = 11,      // クリスタル
+  River = 12,        // 川
+  Sea = 13,          // 海
+};
+}  // namespace terrain
 inline constexpr i32 kImpassable = -1;  // movement cost of a cell that cannot be entered
 
 struct TerrainInfo {

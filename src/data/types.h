@@ -65,6 +65,20 @@ inline constexpr std::array<Rgb, 7> kElementColours = {{
 }};
 inline constexpr Rgb kTeamColours[3] = {{0, 0, 0}, {128, 128, 255}, {255, 128, 128}};
 
+// The familiars, catalogue entries 201..209, and the kinds the rules single out.
+namespace familiar {
+enum : i32 {
+  BloodGolem = 201, ClayGolem = 202, IronGolem = 203,  // ブラッド/クレイ/アイアンゴーレム
+  Skeleton = 204, Wight = 205, Ghost = 206,             // スケルトン, ワイト, ゴースト
+  Decoy = 207,                                          // デコイ
+  Rock = 208,                                           // 岩
+  Imp = 209,                                            // インプ
+  First = BloodGolem, Last = Imp,
+};
+}  // namespace familiar
+inline constexpr bool isGolem(i32 type) { return type >= familiar::BloodGolem && type <= familiar::IronGolem; }
+inline constexpr bool isUndead(i32 type) { return type >= familiar::Skeleton && type <= familiar::Ghost; }
+
 // Catalogue layout of the masters: 11 characters x 7 jobs from entry 251.
 inline constexpr int kFirstMaster = 251;
 inline constexpr int masterEntry(int character, int job) { return kFirstMaster + job + 7 * character; }

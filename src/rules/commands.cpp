@@ -16,7 +16,6 @@ constexpr i32 kAnyCell = 0, kEmptyCell = 1, kUnitCell = 2, kOwnMasterCell = 3, k
 
 bool validUnit(int u) { return u >= 0 && u < kUnitCount; }
 bool asleepOrStone(const Tkst& u) { return u.Sleep > 0 || u.Stone > 0; }
-bool isGolem(i32 type) { return type == 201 || type == 202 || type == 203; }
 
 // An on-field unit holding [完全操作] whose master is u takes u's moves and skills.
 bool underFullControl(const Battle& b, int u) {

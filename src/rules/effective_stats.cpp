@@ -8,57 +8,15 @@
 #include <array>
 
 #include "data/terrain.h"
+#include "data/ability_ids.h"
 #include "rules/battle.h"
 
 namespace sorvane {
 
 namespace {
 
-// Passive abilities read by the pass.
-enum AbilityId : int {
-  kGuardFire = 1,  // [炎の加護] .. [水の加護] are 1..6, one per element
-  kAllyStatsUp = 7,
-  kUndeadUp = 8,
-  kUndeadDown = 9,
-  kForestNymph = 10,
-  kMountainNymph = 11,
-  kSpringNymph = 12,
-  kNymphBlessing = 13,
-  kMasterHitUp = 15,
-  kMasterStatsUp = 16,
-  kLimiter = 41,
-  kRooted = 42,
-  kBinding = 43,
-  kLightBinding = 44,
-  kPoisonAtkUp = 45,
-  kParalysisDefUp = 46,
-  kAilmentStatsUp = 47,
-  kDyingAtkUp = 48,
-  kDyingDefUp = 49,
-  kAirFusion = 50,
-  kSoilFusion = 51,
-  kPoisonImmune = 301,
-  kFrostbiteImmune = 302,
-  kGravityImmune = 303,
-  kDarknessImmune = 304,
-  kParalysisImmune = 305,
-  kFlinchImmune = 306,
-  kActionImmune = 307,
-  kSleepImmune = 308,
-  kStoneImmune = 309,
-  kAilmentImmune = 310,
-  kStatsFixed = 321,
-  kTotalImmune = 323,
-  kAntiGravity = 341,
-  kEvilEye = 342,
-  kAutoFollow = 344,
-  kFate = 399,
-  kLastStand = 402,
-};
-
 // Creature types the abilities single out.
 constexpr i32 kDryad = 52, kOread = 65, kNaiad = 93;
-constexpr bool isUndead(i32 type) { return type == 204 || type == 205 || type == 206; }
 
 // What standing on a terrain does to a unit of one element (percent).
 struct TerrainBonus {
@@ -194,7 +152,7 @@ void Battle::setHosei() {
   for (int i = 0; i <= last; ++i) {
     Tkst& u = k[i];
     clearPassives(u);
-    if (has(u, kAirFusion) && onField(u) && ownField(u) == 0) u.Elem = s.weather == Sunny ? 0 : s.weather;
+    if (has(u, ability::AirFusion) && onField(u) && ownField(u) == 0) u.Elem = s.weather == Sunny ? 0 : s.weather;
   }
 
   // Pass 2: the ground under each unit.
@@ -204,7 +162,7 @@ void Battle::setHosei() {
       if (i < 0 || i >= kUnitCount || !onField(k[i])) continue;
       Tkst& u = k[i];
       const i32 code = s.terrain[x][y];
-      if (has(u, kSoilFusion) && ownField(u) == 0) u.Elem = terrainElement(code);
+      if (has(u, ability::SoilFusion) && ownField(u) == 0) u.Elem = terrainElement(code);
       for (const TerrainBonus& b : kTerrainBonuses)
         if (b.element == u.Elem && b.terrain == code) {
           u.AtkP += b.atk;
@@ -250,21 +208,21 @@ void Battle::setHosei() {
 
     if (u.TNS.empty()) continue;
     for (i32 e = Fire; e <= Water; ++e)
-      if (has(u, kGuardFire + e - Fire))
+      if (has(u, ability::FireBlessing + e - Fire))
         allies(u, [&](Tkst& a) { if (a.Elem == e) addEach(a, 5); });
-    if (has(u, kAllyStatsUp)) allies(u, [](Tkst& a) { addEach(a, 10); });
-    if (has(u, kUndeadUp))
+    if (has(u, ability::AllyStatsUp)) allies(u, [](Tkst& a) { addEach(a, 10); });
+    if (has(u, ability::UndeadBoost))
       allies(u, [](Tkst& a) {
         if (isUndead(a.Type)) { addEach(a, 50); a.MovP += 1; }
       });
-    if (has(u, kUndeadDown))
+    if (has(u, ability::UndeadBane))
       enemies(u, [](Tkst& a) {
         if (isUndead(a.Type)) { addEach(a, -25); a.MovP -= 1; }
       });
-    if (has(u, kForestNymph)) allies(u, [](Tkst& a) { if (a.Type == kOread || a.Type == kNaiad) addEach(a, 20); });
-    if (has(u, kMountainNymph)) allies(u, [](Tkst& a) { if (a.Type == kDryad || a.Type == kNaiad) addEach(a, 20); });
-    if (has(u, kSpringNymph)) allies(u, [](Tkst& a) { if (a.Type == kDryad || a.Type == kOread) addEach(a, 20); });
-    if (has(u, kNymphBlessing) && u.Type == kNaiad) {
+    if (has(u, ability::ForestNymph)) allies(u, [](Tkst& a) { if (a.Type == kOread || a.Type == kNaiad) addEach(a, 20); });
+    if (has(u, ability::MountainNymph)) allies(u, [](Tkst& a) { if (a.Type == kDryad || a.Type == kNaiad) addEach(a, 20); });
+    if (has(u, ability::SpringNymph)) allies(u, [](Tkst& a) { if (a.Type == kDryad || a.Type == kOread) addEach(a, 20); });
+    if (has(u, ability::NymphBlessing) && u.Type == kNaiad) {
       // Once for every (ドリュアス, オレイアス) pair on the side.
       allies(u, [&](Tkst& dryad) {
         if (dryad.Type != kDryad) return;
@@ -276,18 +234,18 @@ void Battle::setHosei() {
     }
     if (u.Master >= 0 && u.Master < kUnitCount) {
       Tkst& master = k[u.Master];
-      if (has(u, kMasterHitUp)) master.HitP += 25;
-      if (has(u, kMasterStatsUp)) { addEach(master, 30); master.MovP += 1; }
+      if (has(u, ability::MasterHitUp)) master.HitP += 25;
+      if (has(u, ability::MasterStatsUp)) { addEach(master, 30); master.MovP += 1; }
     }
-    if (has(u, kLimiter)) u.SkillSeal = 2;
-    if (has(u, kRooted)) u.Immobile = 2;
-    if (has(u, kBinding)) { addEach(u, -25); u.MovP -= 2; }
-    if (has(u, kLightBinding)) { addEach(u, -35); u.MovP -= 3; }
-    if (has(u, kDyingAtkUp) && u.HP * 4 < u.HPMax) u.AtkP += 40;
-    if (has(u, kDyingDefUp) && u.HP * 4 < u.HPMax) u.DefP += 40;
-    if (has(u, kAntiGravity)) u.Flight = 1;
-    if (has(u, kAutoFollow)) u.Immobile = 2;
-    if (has(u, kLastStand)) {
+    if (has(u, ability::Limiter)) u.SkillSeal = 2;
+    if (has(u, ability::Rooted)) u.Immobile = 2;
+    if (has(u, ability::Binding)) { addEach(u, -25); u.MovP -= 2; }
+    if (has(u, ability::LightBinding)) { addEach(u, -35); u.MovP -= 3; }
+    if (has(u, ability::NearDeathAttackUp) && u.HP * 4 < u.HPMax) u.AtkP += 40;
+    if (has(u, ability::NearDeathDefenseUp) && u.HP * 4 < u.HPMax) u.DefP += 40;
+    if (has(u, ability::AntiGravity)) u.Flight = 1;
+    if (has(u, ability::AutoFollow)) u.Immobile = 2;
+    if (has(u, ability::DesperateFervor)) {
       int ownCreatures = 0, otherCreatures = 0;
       for (int j = 0; j <= last; ++j)
         if (onField(k[j]) && k[j].Kind == KindCreature) (k[j].Team == u.Team ? ownCreatures : otherCreatures)++;
@@ -302,7 +260,7 @@ void Battle::setHosei() {
         u.DefP -= 20;
       }
     }
-    if (has(u, kFate)) {
+    if (has(u, ability::Destiny)) {
       u.CritP += 100;
       u.HitP += 100;
       u.ProcP += 100;
@@ -315,34 +273,34 @@ void Battle::setHosei() {
     if (!onField(u)) continue;
     if (u.Kind == KindMaster) u.Curse = 0;
     if (!u.TNS.empty()) {
-      if (has(u, kPoisonImmune)) u.Poison = 0;
-      if (has(u, kFrostbiteImmune)) u.Frostbite = 0;
-      if (has(u, kGravityImmune)) u.Gravity = 0;
-      if (has(u, kDarknessImmune)) u.Darkness = 0;
-      if (has(u, kParalysisImmune)) u.Paralysis = 0;
-      if (has(u, kFlinchImmune)) u.Flinch = 0;
-      if (has(u, kActionImmune)) u.Immobile = u.SkillSeal = 0;
-      if (has(u, kSleepImmune)) u.Sleep = 0;
-      if (has(u, kStoneImmune)) u.Stone = 0;
-      if (has(u, kAntiGravity)) u.Gravity = 0;
-      if (has(u, kEvilEye)) {
+      if (has(u, ability::PoisonResist)) u.Poison = 0;
+      if (has(u, ability::FrostResist)) u.Frostbite = 0;
+      if (has(u, ability::GravityResist)) u.Gravity = 0;
+      if (has(u, ability::DarknessResist)) u.Darkness = 0;
+      if (has(u, ability::ParalysisResist)) u.Paralysis = 0;
+      if (has(u, ability::FlinchResist)) u.Flinch = 0;
+      if (has(u, ability::ActionResist)) u.Immobile = u.SkillSeal = 0;
+      if (has(u, ability::SleepResist)) u.Sleep = 0;
+      if (has(u, ability::StoneResist)) u.Stone = 0;
+      if (has(u, ability::AntiGravity)) u.Gravity = 0;
+      if (has(u, ability::EvilEye)) {
         u.Darkness = 0;
         u.HitP += 35;
       }
-      if (has(u, kAilmentImmune))
+      if (has(u, ability::AilmentResist))
         for (int a = 0; a < kAilmentCount; ++a) u.status(a) = 0;
-      if (has(u, kTotalImmune)) {
+      if (has(u, ability::FullResist)) {
         clearBuffs(u);
         clearPassives(u);
         for (int a = 0; a < kStatusCount; ++a) u.status(a) = 0;
       }
-      if (has(u, kStatsFixed)) {
+      if (has(u, ability::StatFixed)) {
         clearBuffs(u);
         clearPassives(u);
       }
-      if (has(u, kPoisonAtkUp) && u.Poison > 0) u.AtkP += 30;
-      if (has(u, kParalysisDefUp) && u.Paralysis > 0) u.DefP += 30;
-      if (has(u, kAilmentStatsUp) && anyAilment(u)) addEach(u, 20);
+      if (has(u, ability::PoisonAttackUp) && u.Poison > 0) u.AtkP += 30;
+      if (has(u, ability::ParalysisDefenseUp) && u.Paralysis > 0) u.DefP += 30;
+      if (has(u, ability::AilmentStatsUp) && anyAilment(u)) addEach(u, 20);
     }
     if (u.Frostbite > 0) u.MovP -= 1;
     if (u.Darkness > 0) u.HitP -= 35;

@@ -6,36 +6,15 @@
 #include <array>
 #include <cstdlib>
 
+#include "data/ability_ids.h"
+#include "data/terrain.h"
 #include "rules/battle.h"
 
 namespace sorvane {
 
 namespace {
 
-enum AbilityId : int {
-  kAreaGravity = 31,     // [範囲重力]
-  kShadowStep = 32,      // [影踏み]
-  kShadowStitch = 33,    // [影縫い]
-  kAreaPoison = 34,      // [範囲毒]
-  kMoveUpAfterMove = 101,
-  kAtkDownAfterMove = 102,
-  kDefDownAfterMove = 103,
-  kMagDownAfterMove = 104,
-  kMovDownAfterMove = 105,
-  kErodeFire = 106,      // [地形侵食炎] .. [地形侵食水] are 106..111, one per element
-  kAllyErosion = 112,    // [味方地形侵食]
-  kWarpMove = 242,       // [ワープ移動]
-  kSpaceControl = 244,   // [空間制御]
-  kStatChangeImmune = 322,  // [ステータス耐性]
-  kAutoFollow = 344,     // [自動追尾]
-  kSlow = 345,           // [鈍足]
-  kWorld = 400,          // [世界]
-  kErosion = 405,        // [侵食]
-};
 
-constexpr i32 kPlains = 1;
-constexpr i32 kScorched = 2;  // 焼野原
-constexpr i32 kMagma = 3;     // マグマ
 
 bool realElement(i32 e) { return e >= Fire && e <= Water; }
 // An element's first terrain (焼野原, 氷, 草原, 砂地, 鉱床, 川) and second terrain
@@ -76,7 +55,7 @@ void Battle::erodeTerrain(const Tkst& u, int x, int y) {
   if (u.TNS.empty()) return;
   i32& cell = s.terrain[x][y];
   for (i32 e = Fire; e <= Water; ++e)
-    if (has(u, kErodeFire + e - Fire) && cell != secondTerrain(e)) cell = firstTerrain(e);
+    if (has(u, ability::FireErosion + e - Fire) && cell != secondTerrain(e)) cell = firstTerrain(e);
 }
 
 void Battle::moveA() {
@@ -93,12 +72,12 @@ void Battle::moveA() {
   view->MapPaint();
   s.unitAt[s.selX][s.selY] = -1;
 
-  if (has(mover, kWarpMove) || has(mover, kSpaceControl)) {
+  if (has(mover, ability::WarpMove) || has(mover, ability::SpaceControl)) {
     s.unitAt[s.dstX][s.dstY] = m;
     KAnime(m, CellAnim::Warp);
   } else {
     view->SE(Sound::Step);
-    const bool erodes = has(mover, kErosion);
+    const bool erodes = has(mover, ability::Erosion);
     const std::string& path = s.reachPath[s.dstX][s.dstY];
     for (char step : path) {
       int nx = s.selX, ny = s.selY;
@@ -110,7 +89,7 @@ void Battle::moveA() {
         default: continue;  // "0" marks a cell reached without a path
       }
       if (!onMap(nx, ny)) break;
-      if (erodes) s.terrain[nx][ny] = realElement(mover.Elem) ? firstTerrain(mover.Elem) : kPlains;
+      if (erodes) s.terrain[nx][ny] = realElement(mover.Elem) ? firstTerrain(mover.Elem) : terrain::Plains;
       s.selX = nx;
       s.selY = ny;
       erodeTerrain(mover, nx, ny);
@@ -122,13 +101,13 @@ void Battle::moveA() {
   const i32 field = mover.Team == 1 ? s.zokuseiti1 : s.zokuseiti2;
   if (mover.Elem == Fire) {
     i32& cell = s.terrain[s.dstX][s.dstY];
-    if (field == 4 && cell != kMagma) cell = kScorched;
-    else if (field == 5) cell = kMagma;
+    if (field == 4 && cell != terrain::Magma) cell = terrain::Scorched;
+    else if (field == 5) cell = terrain::Magma;
   }
 
   mover.MoveN -= 1;
   if (mover.Flinch > 0) mover.SkillN -= 1;
-  if (has(mover, kSlow) && mover.Flinch <= 0) mover.SkillN -= 1;
+  if (has(mover, ability::Sluggish) && mover.Flinch <= 0) mover.SkillN -= 1;
   s.reachMode = 0;
 
   abilityIG(m, s.dstX, s.dstY);
@@ -150,28 +129,28 @@ void Battle::abilityIG(int m, int x, int y) {
 
   erodeTerrain(mover, x, y);
 
-  if (mover.Master >= 0 && mover.Master < kUnitCount && has(k[mover.Master], kAllyErosion)) {
-    if (!realElement(mover.Elem)) cell = kPlains;
+  if (mover.Master >= 0 && mover.Master < kUnitCount && has(k[mover.Master], ability::AllyErosion)) {
+    if (!realElement(mover.Elem)) cell = terrain::Plains;
     else if (cell != secondTerrain(mover.Elem)) cell = firstTerrain(mover.Elem);
   }
 
-  if (has(mover, kMoveUpAfterMove)) mover.MovB += 1;
+  if (has(mover, ability::AfterMoveMoveUp)) mover.MovB += 1;
 
   int worldHolders = 0, holder = -1;
   for (int i = 0; i <= last; ++i)
-    if (onField(k[i]) && has(k[i], kWorld)) {
+    if (onField(k[i]) && has(k[i], ability::World)) {
       ++worldHolders;
       holder = i;
     }
   if (worldHolders == 1) {
-    if (!realElement(mover.Elem)) cell = kPlains;
+    if (!realElement(mover.Elem)) cell = terrain::Plains;
     else if (mover.Team == k[holder].Team) cell = secondTerrain(mover.Elem);
     else cell = secondTerrain(strongAgainst(mover.Elem));
   }
 
   // Statuses spread around the arrival cell, to allies and enemies alike.
-  const bool gravity = has(mover, kAreaGravity), step = has(mover, kShadowStep);
-  const bool stitch = has(mover, kShadowStitch), poison = has(mover, kAreaPoison);
+  const bool gravity = has(mover, ability::AreaGravity), step = has(mover, ability::ShadowStep);
+  const bool stitch = has(mover, ability::ShadowStitch), poison = has(mover, ability::AreaPoison);
   if (gravity || step || stitch || poison)
     for (int cx = 0; cx <= s.maxX; ++cx)
       for (int cy = 0; cy <= s.maxY; ++cy) {
@@ -185,18 +164,18 @@ void Battle::abilityIG(int m, int x, int y) {
         if (poison && dist >= 1 && dist <= 2) u.Poison = 1;
       }
 
-  if (!has(mover, kStatChangeImmune)) {
-    if (has(mover, kAtkDownAfterMove)) mover.AtkB -= 10;
-    if (has(mover, kDefDownAfterMove)) mover.DefB -= 10;
-    if (has(mover, kMagDownAfterMove)) mover.MagB -= 10;
-    if (has(mover, kMovDownAfterMove)) mover.MovB -= 1;
+  if (!has(mover, ability::StatResist)) {
+    if (has(mover, ability::AfterMoveAttackDown)) mover.AtkB -= 10;
+    if (has(mover, ability::AfterMoveDefenseDown)) mover.DefB -= 10;
+    if (has(mover, ability::AfterMoveMagicDown)) mover.MagB -= 10;
+    if (has(mover, ability::AfterMoveMoveDown)) mover.MovB -= 1;
   }
 
   // Followers of a master take the free cell next to it nearest their side.
   if (mover.Kind != KindMaster) return;
   for (int j = 0; j <= last; ++j) {
     // A master is its own Master; it never follows itself off its cell.
-    if (j == m || !onField(d.k[j]) || d.k[j].Master != m || !has(d.k[j], kAutoFollow)) continue;
+    if (j == m || !onField(d.k[j]) || d.k[j].Master != m || !has(d.k[j], ability::AutoFollow)) continue;
     int jx = 0, jy = 0;
     if (!findCell(s.unitAt, j, jx, jy)) continue;
     const bool mostlyVertical = std::abs(x - jx) < std::abs(y - jy);

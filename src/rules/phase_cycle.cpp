@@ -6,6 +6,7 @@
 #include <string>
 
 #include "data/ability_ids.h"
+#include "data/terrain.h"
 #include "rules/battle.h"
 #include "rules/labels.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kWindGod = 14, kThunderGod = 85;
 
-constexpr i32 kGrassland = 6, kForest = 7, kPlains = 1;
 
 
 // Counted-down ailments of the end of a phase, with the text shown when one runs out.
@@ -72,15 +72,15 @@ void spreadGrassland(Battle& b) {
   for (int x = 0; x <= s.maxX; ++x)
     for (int y = 0; y <= s.maxY; ++y) {
       const i32 t = s.terrain[x][y];
-      if (t == kGrassland) ++grass;
-      if (t == kForest) ++forest;
-      marked[x][y] = t == kGrassland || t == kForest;
+      if (t == terrain::Grassland) ++grass;
+      if (t == terrain::Forest) ++forest;
+      marked[x][y] = t == terrain::Grassland || t == terrain::Forest;
     }
 
   const i32 toForest = (100 - 2 * forest) / 2;
   for (int x = 0; x <= s.maxX; ++x)
     for (int y = 0; y <= s.maxY; ++y)
-      if (s.terrain[x][y] == kGrassland && s.Random(95) < toForest) s.terrain[x][y] = kForest;
+      if (s.terrain[x][y] == terrain::Grassland && s.Random(95) < toForest) s.terrain[x][y] = terrain::Forest;
 
   static constexpr int kDx[4] = {0, 1, 0, -1};  // up, right, down, left
   static constexpr int kDy[4] = {-1, 0, 1, 0};
@@ -91,7 +91,7 @@ void spreadGrassland(Battle& b) {
       for (int n = 0; n < 4; ++n) {
         const int nx = x + kDx[n], ny = y + kDy[n];
         if (nx < 0 || nx > s.maxX || ny < 0 || ny > s.maxY) continue;
-        if (s.Random(90) < toGrass && s.terrain[nx][ny] != kForest) s.terrain[nx][ny] = kGrassland;
+        if (s.Random(90) < toGrass && s.terrain[nx][ny] != terrain::Forest) s.terrain[nx][ny] = terrain::Grassland;
       }
     }
 }
@@ -218,7 +218,7 @@ void startOfPhase(Battle& b, bool firstPhase) {
 
     if (v.Elem == Wood) {
       int x = 0, y = 0;
-      if (b.findCell(s.unitAt, u, x, y) && s.terrain[x][y] == kForest) hp += 5;
+      if (b.findCell(s.unitAt, u, x, y) && s.terrain[x][y] == terrain::Forest) hp += 5;
       const i32 own = ownField(s, team);
       if (own >= 9 && own <= 11) hp += 5;
       if (own == 10) sp += 2;

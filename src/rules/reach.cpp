@@ -20,24 +20,13 @@
 
 #include "data/terrain.h"
 #include "data/tables/skill_rows.h"
+#include "data/ability_ids.h"
 #include "rules/battle.h"
 
 namespace sorvane {
 
 namespace {
 
-enum AbilityId : int {
-  kZocIgnore = 241,     // [ZOC無視]
-  kWarpMove = 242,      // [ワープ移動]
-  kStrongSwim = 243,    // [力泳]
-  kSpaceControl = 244,  // [空間制御]
-  kObstacle = 246,      // [障害物]
-  kLostForest = 247,    // [迷いの森]
-  kRangeUp = 271,       // [技射程アップ]
-  kAreaUp = 272,        // [技効果アップ]
-  kErosion = 405,       // [侵食]
-  kSpaceWarp = 406,     // [空間歪曲]
-};
 
 constexpr int kMaxZocRings = 5;
 constexpr i32 kMoveCap = 18;
@@ -298,7 +287,7 @@ void Battle::moveReach() {
   const auto& k = d.k;
   const int last = std::min<int>(s.lastUnit, kUnitCount - 1);
 
-  if (has(mover, kSpaceControl)) {
+  if (has(mover, ability::SpaceControl)) {
     for (int x = 0; x <= s.maxX; ++x)
       for (int y = 0; y <= s.maxY; ++y)
         if (s.unitAt[x][y] == -1 && s.terrain[x][y] != 0) s.reachPath[x][y].assign(1, '0');
@@ -307,7 +296,7 @@ void Battle::moveReach() {
 
   s.lostForest = 0;
   for (int i = 0; i <= last; ++i)
-    if (onField(k[i]) && k[i].Team != mover.Team && has(k[i], kLostForest)) {
+    if (onField(k[i]) && k[i].Team != mover.Team && has(k[i], ability::LostForest)) {
       s.lostForest = 1;
       break;
     }
@@ -316,7 +305,7 @@ void Battle::moveReach() {
   for (int x = 0; x <= s.maxX; ++x)
     for (int y = 0; y <= s.maxY; ++y) {
       const i32 u = s.unitAt[x][y];
-      if (!validUnit(u) || !has(k[u], kSpaceWarp)) continue;
+      if (!validUnit(u) || !has(k[u], ability::SpaceWarp)) continue;
       for (int wx = 0; wx <= s.maxX; ++wx)
         for (int wy = 0; wy <= s.maxY; ++wy)
           if (std::abs(wx - x) + std::abs(wy - y) <= k[u].ZOC) s.warpZone[wx][wy] = 1;
@@ -329,10 +318,10 @@ void Battle::moveReach() {
 
   // Each cell's rule for this mover.
   const bool flies = flying(mover);
-  const bool warps = has(mover, kWarpMove);
-  const bool erodes = has(mover, kErosion);
-  const bool swims = has(mover, kStrongSwim);
-  const bool ignoresZoc = flies || warps || has(mover, kZocIgnore);
+  const bool warps = has(mover, ability::WarpMove);
+  const bool erodes = has(mover, ability::Erosion);
+  const bool swims = has(mover, ability::PowerSwim);
+  const bool ignoresZoc = flies || warps || has(mover, ability::IgnoreZoc);
   const MarginGrid& enemyZone = mover.Team == 1 ? s.zoc2 : s.zoc1;
   const int element = mover.Elem >= 0 && mover.Elem < 7 ? mover.Elem : 0;
 
@@ -345,13 +334,13 @@ void Battle::moveReach() {
       const i32 occupant = s.unitAt[x][y];
       const bool empty = occupant == -1;
       if (!empty && !flies && !warps) {
-        const bool ally = validUnit(occupant) && k[occupant].Team == mover.Team && !has(k[occupant], kObstacle);
+        const bool ally = validUnit(occupant) && k[occupant].Team == mover.Team && !has(k[occupant], ability::Obstacle);
         if (!ally) continue;
       }
       i32 e = kTerrain[code].moveCost[element];
       if (s.lostForest && code == 7) e += 1;  // 森
       if (erodes) e = 1;
-      if (swims && (code == 12 || code == 13)) e = 0;  // 川, 海
+      if (swims && (code == terrain::River || code == terrain::Sea)) e = 0;
       if (s.warpZone[x][y] == 1) e = 0;
       if (flies) e = 1;
       if (warps) e = 1;
@@ -393,7 +382,7 @@ void Battle::skillReach() {
 
   i32 budget = w.Range;
   if (w.Effect == skill_rows::Desperation && user.HPMax > 0) budget += 5 - (user.HP * 5) / user.HPMax;
-  if (has(user, kRangeUp) && budget > 1) budget += 2;
+  if (has(user, ability::SkillRangeUp) && budget > 1) budget += 2;
   if (user.Elem == Ice && s.weather == Blizzard && w.Elem == Ice && budget > 0) budget += 2;
   const i32 field = ownField(s, user);
   if (field == 19 && user.Elem == Water && budget > 1) budget += 1;       // 水4
@@ -435,7 +424,7 @@ void Battle::skillArea() {
     markWholeMap(s, s.areaPath);
     return;
   }
-  if (has(user, kAreaUp) && area > 1) area += 1;
+  if (has(user, ability::SkillAreaUp) && area > 1) area += 1;
   if (ownField(s, user) == 20 && user.Elem == Water && area > 1) area += 1;  // 水5
   if (w.ZocArea) area = user.ZOC + 1;
 

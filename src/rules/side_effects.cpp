@@ -23,7 +23,6 @@ namespace fx = skill_rows;
 
 constexpr int kFirstFamiliarType = 201, kLastFamiliarType = 209;
 
-constexpr i32 kDecoy = 207;
 constexpr i32 kHealResMax = 60;
 
 // The abilities that stop one ailment, besides [状態異常耐性] and [完全耐性].
@@ -647,7 +646,7 @@ int Battle::placeFamiliar(int user, int type, int x, int y) {
   familiar.TNS = kit.TNS;
   familiar.TU = d.creatures[familiar.Type].TU;
   familiar.TUN = familiar.TU > 0 && familiar.TU < kSpecialCount ? d.specials[familiar.TU].Uses : 0;
-  if (familiar.Type == kDecoy) familiar.G = d.kw[familiar.Master].G;
+  if (familiar.Type == familiar::Decoy) familiar.G = d.kw[familiar.Master].G;
   familiar.State = OnField;
 
   d.kw[slot] = familiar;

@@ -25,8 +25,6 @@ constexpr int kElementImmunityBase = ability::FireImmunity - 1;  // [炎無効] 
 constexpr int kFixerBase = ability::FireFixer - 1;               // [炎固定] .. [水固定]
 constexpr int kWardBase = ability::FireWard - 1;                 // [炎の護り] .. [水の護り]
 
-constexpr i32 kDecoy = 207;
-constexpr i32 kRock = 208;
 
 int distance(int x1, int y1, int x2, int y2) { return std::abs(x1 - x2) + std::abs(y1 - y2); }
 
@@ -262,7 +260,7 @@ void Battle::skillA_s1_t() {
       for (int y = 0; y <= s.maxY; ++y) {
         const int j = s.unitAtW[x][y];
         if (s.areaPath[x][y].empty() || j < 0) continue;
-        if (d.kw[j].Team == user.Team && d.kw[j].Type == kDecoy) {
+        if (d.kw[j].Team == user.Team && d.kw[j].Type == familiar::Decoy) {
           ++hits;
           show(*this, j, 1, "攻撃回数");
         }
@@ -321,7 +319,7 @@ void Battle::skillA_s1_t_MD(int e) {
     int cx = userX, cy = userY;
     lastCellBefore(userX, userY, targetX, targetY, cx, cy);
     const bool onMap = cx >= 0 && cx <= s.maxX && cy >= 0 && cy <= s.maxY;
-    if (!onMap || s.unitAtW[cx][cy] >= 0 || s.terrain[cx][cy] == 0) {
+    if (!onMap || s.unitAtW[cx][cy] >= 0 || s.terrain[cx][cy] == terrain::Wall) {
       show(*this, curTarget, shown::Miss, "");
       return;
     }
@@ -529,7 +527,7 @@ bool Battle::targetRulePasses(i32 rule, int u) const {
     case fx::Grounded: return onField && !flying(t);
     case fx::GroundedNotSelf: return onField && u != userIndex && !flying(t);
     case fx::LockedOn: return onField && t.LockOn >= 1;
-    case fx::Rocks: return onField && t.Type == kRock;
+    case fx::Rocks: return onField && t.Type == familiar::Rock;
     case fx::Undead: return onField && t.Type >= 204 && t.Type <= 206;
     case fx::Centre: {
       if (!onField) return false;

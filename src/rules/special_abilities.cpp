@@ -483,14 +483,14 @@ void Battle::useA_s() {
           return;
         }
         case 11:  // ■事象壁
-          if (real) s.terrain[x][y] = 0;
+          if (real) s.terrain[x][y] = terrain::Wall;
           break;
         case 12: {  // ■ロストイデア
           if (!real) break;
           const i32 lost = s.terrain[x][y];
           for (int cx = 0; cx <= s.maxX; ++cx)
             for (int cy = 0; cy <= s.maxY; ++cy)
-              if (s.terrain[cx][cy] == lost) s.terrain[cx][cy] = 1;
+              if (s.terrain[cx][cy] == lost) s.terrain[cx][cy] = terrain::Plains;
           if (t >= 0) {
             const i32 element = d.kw[t].Elem;
             for (int i = 0; i <= s.lastUnit; ++i) {
