@@ -169,11 +169,12 @@ QImage PaintContactSheet(const PaintedArt& art, const ArtTables& tables) {
   y += 240 + kGap;
 
   heading("confirmation pictures and selection overlays (bmp.qda), over terrain 1");
+  y += 12;
   x = 10;
   const QImage& plain = find(art.png, "chip1.png");
   int column = 0;
   for (const CaptionArt& c : tables.captions) {
-    for (int i = 0; i < 14; ++i) p.drawImage(x + 60 * (i % 7), y + 60 * (i / 7) - 20, plain);
+    for (int i = 0; i < 14; ++i) p.drawImage(x + 60 * (i % 7), y + 60 * (i / 7) - 10, plain);
     p.drawImage(x, y, find(art.bmp, c.entry));
     if (++column % 3 == 0) {
       x = 10;

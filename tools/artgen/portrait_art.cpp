@@ -156,8 +156,8 @@ QImage PaintPortrait(IconLibrary& icons, const Palette& palette, const UnitArt& 
   p.drawRect(band);
   const QColor rule = unit.frame == Frame::Master ? toColor(palette.colour("gold")) : light;
   p.setPen(QPen(QColor(rule.red(), rule.green(), rule.blue(), 200), 1.2 * s));
-  p.drawLine(QPointF(30 * s, band.top() + 12 * s), QPointF(size.width() - 30 * s, band.top() + 12 * s));
-  drawOutlinedText(p, QRectF(14 * s, band.top() + 14 * s, size.width() - 28 * s, 26 * s),
+  p.drawLine(QPointF(30 * s, band.top() + 7 * s), QPointF(size.width() - 30 * s, band.top() + 7 * s));
+  drawOutlinedText(p, QRectF(16 * s, band.top() + 9 * s, size.width() - 32 * s, 26 * s),
                    QString::fromStdString(unit.name), 19 * s, QColor(255, 248, 232), QColor(0, 0, 0, 200), 3 * s);
 
   if (unit.frame != Frame::Master) paintElementBadge(p, palette, unit.elem, s);
