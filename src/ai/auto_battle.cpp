@@ -113,11 +113,9 @@ int ruleViolations(const Battle& b, std::string& first) {
     const std::string who = "unit " + std::to_string(u);
     if (cells[u] > 1) report(who + " stands on " + std::to_string(cells[u]) + " cells");
     if (k.HP > k.HPMax) report(who + " has HP " + std::to_string(k.HP) + " above its maximum " + std::to_string(k.HPMax));
-    // A skill that leaves its user flinched (a counter ability) charges the
-    // move too, and a move while flinched the skill: only then may those
-    // two go one below 0.
-    const bool flinchCharge = k.Flinch > 0 && k.MoveN >= -1 && k.SkillN >= -1;
-    if (((k.MoveN < 0 || k.SkillN < 0) && !flinchCharge) || k.SummonN < 0 || k.SpecialN < 0)
+    // Every action, and the either-or charge of a flinch or [鈍足], takes
+    // only a counter that is left: none may go below 0.
+    if (k.MoveN < 0 || k.SkillN < 0 || k.SummonN < 0 || k.SpecialN < 0)
       report(who + " acted without an action left (MoveN " + std::to_string(k.MoveN) + ", SkillN " +
              std::to_string(k.SkillN) + ", SummonN " + std::to_string(k.SummonN) + ", SpecialN " +
              std::to_string(k.SpecialN) + ")");

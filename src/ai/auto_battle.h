@@ -50,7 +50,7 @@ AutoBattle playAutoBattle(Battle& b, i32 stage, std::uint32_t seed, i32 maxTurns
 // Rules no battle may break, checked on the live records: a unit on two
 // cells, a unit on the map that is neither on the field nor being summoned,
 // HP above the maximum, an action taken without its per-phase counter (a
-// counter below 0, except the move and skill a flinch charges). Returns the
+// counter below 0). Returns the
 // number found; the first is described in `first`.
 int ruleViolations(const Battle& b, std::string& first);
 

@@ -13,6 +13,11 @@ using namespace ai;
 
 namespace {
 
+// More cycles than any phase grants a unit (two from a thunder field, one
+// each from a few abilities and partners); a record set by hand to a huge
+// count still gets no more.
+constexpr i32 kMaxActionCycles = 16;
+
 bool hasSkills(const Tkst& u) {
   for (i32 id : u.W)
     if (id > 0) return true;
@@ -158,7 +163,7 @@ void Opponent::AICheck(int u) {
   for (int i = 0; i <= s_.lastUnit; ++i)
     if (d_.k[i].State == OnField && d_.k[i].Master == u && b_.has(d_.k[i], ability::FullControl)) return;
 
-  const i32 cycles = std::max(unit.MoveN, unit.SkillN);
+  const i32 cycles = std::min(std::max(unit.MoveN, unit.SkillN), kMaxActionCycles);
   if (cycles <= 0) return;
   b_.setHosei();
   announced_ = false;
@@ -228,7 +233,10 @@ void Opponent::AICheck(int u) {
       }
     }
 
-    if (s_.posValue[own.x][own.y] >= best) continue;  // nothing beats standing still
+    // Nothing beats standing still. The next cycle would value the same
+    // position the same way, so the unit is done.
+    if (s_.posValue[own.x][own.y] >= best) return;
+    bool acted = false;
 
     RealAction real(s_);
     const bool stays = dst.x == own.x && dst.y == own.y;
@@ -238,7 +246,10 @@ void Opponent::AICheck(int u) {
       b_.moveReach();
       s_.dstX = dst.x;
       s_.dstY = dst.y;
-      if (!s_.reachPath[dst.x][dst.y].empty()) showAndMove();
+      if (!s_.reachPath[dst.x][dst.y].empty()) {
+        showAndMove();
+        acted = true;
+      }
     }
     if (!stillActs(u)) return;
 
@@ -263,6 +274,7 @@ void Opponent::AICheck(int u) {
       s_.reachMode = 0;
       b_.view->MapPaint();
       b_.skillA();
+      acted = true;
     }
     if (!stillActs(u)) return;
 
@@ -291,8 +303,12 @@ void Opponent::AICheck(int u) {
         s_.dstX = pick.x;
         s_.dstY = pick.y;
         showAndMove();
+        acted = true;
       }
     }
+    // A plan the rules would not carry out (no path to the cell, no skill in
+    // the slot) changed nothing, and the next cycle would make it again.
+    if (!acted) return;
   }
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "data/saturating.h"
+
 namespace sorvane::rewards {
 
 namespace {
@@ -97,12 +99,11 @@ i32 deadEnemyCreatures(const Battle& b) {
 void countBattle(Battle& b) {
   RecordCounters& r = b.d.records;
   if (b.battleResult == Surrendered) return;
-  ++r.recBattles;
-  if (b.s.storyBattle == 1) ++r.recEventBattles;
-  else ++r.recFreeBattles;
-  if (b.battleResult == Won) ++r.recWins;
-  else if (b.battleResult == Lost) ++r.recLosses;
-  else if (b.battleResult == Draw) ++r.recDraws;
+  addClamped(r.recBattles, 1);
+  addClamped(b.s.storyBattle == 1 ? r.recEventBattles : r.recFreeBattles, 1);
+  if (b.battleResult == Won) addClamped(r.recWins, 1);
+  else if (b.battleResult == Lost) addClamped(r.recLosses, 1);
+  else if (b.battleResult == Draw) addClamped(r.recDraws, 1);
 }
 
 // Experience for the player's master and creature slots, written to their
@@ -124,7 +125,7 @@ std::string payExperience(Battle& b, i32 enemyLevel, i32 deadEnemies) {
       if (i != kPlayerMaster && c.Lv < masterLv) x += 25 * (masterLv - c.Lv);
     }
     x += 5 * deadEnemies;
-    c.Exp += x;
+    addClamped(c.Exp, x);
     report += u.N.str() + "は" + std::to_string(x) + "の経験値を得ました。\n";
     // Experience past level 50 is cut off before the level-up is announced.
     if (c.Exp / 100 + c.Lv > kMaxLevel) c.Exp -= (c.Exp / 100 + c.Lv - kMaxLevel) * 100;

@@ -1,4 +1,5 @@
 // LoadMap: one line of map1.dat becomes the battlefield's terrain.
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -33,9 +34,11 @@ void Tsyori::LoadMapFromText(int m, std::string_view mapFile) {
 
 void Tsyori::LoadMapLine(std::string_view line) {
   fillGrid(terrain, i32{1});
+  // A line holds the whole grid whatever the map's size says.
+  const int lastX = std::clamp(maxX, -1, kMapW - 1), lastY = std::clamp(maxY, -1, kMapH - 1);
   std::size_t p = 0;
-  for (int x = 0; x <= maxX; ++x) {
-    for (int y = 0; y <= maxY; ++y, ++p) {
+  for (int x = 0; x <= lastX; ++x) {
+    for (int y = 0; y <= lastY; ++y, ++p) {
       i32 code = p < line.size() ? terrainFromChar(line[p]) : -1;
       if (code >= 0) terrain[x][y] = code;
     }

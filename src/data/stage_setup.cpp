@@ -40,6 +40,24 @@ std::vector<i32> heldAbilities(const Tcst& entry) {
   return held;
 }
 
+// What a battle leaves on the player's own records (statuses, buffs and
+// passives, healing resistance, action counters, a summon under way, the AI's
+// working value) goes, so that a battle that stopped without its end still
+// hands the next one the party the preparation screen set up.
+void clearBattleFields(Tkst& u, int i) {
+  for (int st = 0; st < kStatusCount; ++st) u.status(st) = 0;
+  u.AtkB = u.AtkP = u.DefB = u.DefP = u.MagB = u.MagP = u.MovB = u.MovP = 0;
+  u.CritB = u.CritP = u.HitB = u.HitP = u.EvaB = u.EvaP = u.ProcB = u.ProcP = 0;
+  u.HealRes = 0;
+  u.MoveN = u.SkillN = u.SummonN = u.SpecialN = 0;
+  u.SumTC = 0;
+  // The master stands on the field again, a creature waits to be summoned;
+  // an empty slot never took part, so it stays as it is.
+  if (isMasterIndex(i)) u.State = OnField;
+  else if (u.Type != 0) u.State = Waiting;
+  u.AI.ReachSkill = 0;
+}
+
 // The highest level a free-battle opponent may have at this point of the story.
 i32 levelCap(i32 storyStage) {
   static constexpr i32 kCaps[] = {10, 11, 12, 13, 14, 15, 17, 19, 21, 24, 25, 27, 29, 31, 50};
@@ -97,6 +115,12 @@ void runStageDefinition(Tsyori& s) {
 
 void Tsyori::StageSetup() {
   Tdeta& d = *D;
+
+  // Every record but the player's party starts from nothing, so the set-up
+  // never depends on the battles before it; the party loses what a battle
+  // left on it.
+  for (int i = 0; i <= kPlayerLastCreature; ++i) clearBattleFields(d.k[i], i);
+  for (int i = kPlayerLastCreature + 1; i < kUnitCount; ++i) d.k[i] = Tkst{};
 
   // 1-4: fresh skill lists and abilities; the player's party from the catalogue.
   for (int i = 0; i < kUnitCount; ++i) d.k[i].W = SharedArray<i32>(std::vector<i32>(isMasterIndex(i) ? 8 : 5, 0));

@@ -2,6 +2,7 @@
 // animation (KAnime kind 0) finds the cell, shows "死亡" and the fade, then
 // runs deathRule on the live records; it redraws and, for a fallen master
 // whose ally fights on, sends its creatures away afterwards.
+#include "data/saturating.h"
 #include "rules/battle.h"
 
 namespace sorvane {
@@ -18,9 +19,9 @@ void clearBuffsAndStatuses(Tkst& u) {
 void countDeath(RecordCounters& r, const Tkst& u) {
   const bool own = u.Team == 1;
   switch (u.Kind) {
-    case KindMaster: ++(own ? r.recOwnMasterDeaths : r.recEnemyMasterDeaths); break;
-    case KindCreature: ++(own ? r.recOwnCreatureDeaths : r.recEnemyCreatureDeaths); break;
-    case KindFamiliar: ++(own ? r.recOwnFamiliarDeaths : r.recEnemyFamiliarDeaths); break;
+    case KindMaster: addClamped(own ? r.recOwnMasterDeaths : r.recEnemyMasterDeaths, 1); break;
+    case KindCreature: addClamped(own ? r.recOwnCreatureDeaths : r.recEnemyCreatureDeaths, 1); break;
+    case KindFamiliar: addClamped(own ? r.recOwnFamiliarDeaths : r.recEnemyFamiliarDeaths, 1); break;
     default: break;
   }
 }
@@ -46,10 +47,10 @@ void Battle::deathRule(int u, int x, int y) {
   ++killCount;
 
   // A fallen creature hands a fifth of its SP (and one more) to its master.
-  if (v.Kind == KindCreature && v.State == Dead && v.SP > 0) {
+  if (v.Kind == KindCreature && v.State == Dead && v.SP > 0 && v.Master >= 0 && v.Master < kUnitCount) {
     Tkst& m = d.k[v.Master];
     i32 gain = v.SP / 5 + 1;
-    if (m.SP + gain > m.SPMax) gain = m.SPMax - m.SP;
+    if (std::int64_t{m.SP} + gain > m.SPMax) gain = clampToI32(std::int64_t{m.SPMax} - m.SP);
     // A master already above its maximum (an [SP上昇] bonus) keeps what it has.
     if (gain < 0) gain = 0;
     LAnime(v.Master, gain, "SP");

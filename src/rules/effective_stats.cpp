@@ -7,6 +7,7 @@
 // inside the opponent's trials. It reads and writes the live records only.
 #include <array>
 
+#include "data/saturating.h"
 #include "data/terrain.h"
 #include "data/ability_ids.h"
 #include "rules/battle.h"
@@ -118,9 +119,9 @@ bool anyAilment(const Tkst& u) {
 }  // namespace
 
 i32 Battle::effective(i32 base, i32 buff, i32 passive) {
-  i32 pct = buff + passive;
+  std::int64_t pct = std::int64_t{buff} + passive;
   if (pct < -75) pct = -75;
-  i32 value = base + (base * pct) / 100;
+  const i32 value = clampToI32(base + base * pct / 100);
   return value < 1 ? 1 : value;
 }
 

@@ -2,8 +2,10 @@
 // healing records, KAnime makes the state changes of a cell animation (and
 // runs the death rule inside the death fade), DLAnime plays the banners and
 // the result's sound. The drawing itself is the presenter's.
+#include <algorithm>
 #include <exception>
 
+#include "data/saturating.h"
 #include "rules/battle.h"
 
 namespace sorvane {
@@ -47,12 +49,12 @@ void Battle::LAnime(int u, i32 value, const std::string& text) {
     bool actorOfPlayer = unit(s.selUnit).Team == 1;
     if (value < 0) {
       if (actorOfPlayer) {
-        r.recDamageDealt += -value;
-        if (-value > r.recMaxDamage) r.recMaxDamage = -value;
+        addClamped(r.recDamageDealt, -std::int64_t{value});
+        r.recMaxDamage = std::max(r.recMaxDamage, clampToI32(-std::int64_t{value}));
       }
-      if (unit(u).Team == 1) r.recDamageTaken += -value;
+      if (unit(u).Team == 1) addClamped(r.recDamageTaken, -std::int64_t{value});
     }
-    if (value > 0 && value < 999 && actorOfPlayer) r.recHealed += value;
+    if (value > 0 && value < 999 && actorOfPlayer) addClamped(r.recHealed, value);
   }
 
   view->MapPaint();

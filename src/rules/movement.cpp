@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "data/ability_ids.h"
+#include "data/saturating.h"
 #include "data/terrain.h"
 #include "rules/battle.h"
 
@@ -65,8 +66,8 @@ void Battle::moveA() {
   Tkst& mover = d.k[m];
 
   if (mover.Team == 1) {
-    d.records.recMoves += 1;
-    d.records.recSteps += std::abs(s.selX - s.dstX) + std::abs(s.selY - s.dstY);
+    addClamped(d.records.recMoves, 1);
+    addClamped(d.records.recSteps, std::abs(s.selX - s.dstX) + std::abs(s.selY - s.dstY));
   }
 
   view->MapPaint();
@@ -105,9 +106,10 @@ void Battle::moveA() {
     else if (field == 5) cell = terrain::Magma;
   }
 
+  // A flinching or [鈍足] unit may move or act, not both: the move takes its
+  // skill use too (one, whatever holds it back), but never one it no longer has.
   mover.MoveN -= 1;
-  if (mover.Flinch > 0) mover.SkillN -= 1;
-  if (has(mover, ability::Sluggish) && mover.Flinch <= 0) mover.SkillN -= 1;
+  if ((mover.Flinch > 0 || has(mover, ability::Sluggish)) && mover.SkillN > 0) mover.SkillN -= 1;
   s.reachMode = 0;
 
   abilityIG(m, s.dstX, s.dstY);

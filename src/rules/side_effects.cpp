@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/ability_ids.h"
+#include "data/saturating.h"
 #include "data/tables/skill_rows.h"
 #include "rules/battle.h"
 #include "rules/show.h"
@@ -119,11 +120,11 @@ bool roll(Battle& b, i32 percent) { return b.s.simulating || b.s.Random(100) < p
 void changeHp(Battle& b, int u, i32 amount) {
   Tkst& v = b.d.kw[u];
   if (amount > 0) {
-    amount = amount * (100 - v.HealRes) / 100;
+    amount = clampToI32(std::int64_t{amount} * (100 - v.HealRes) / 100);
     v.HealRes = std::min(kHealResMax, v.HealRes + 10);
   }
   show(b, u, amount, "HP");
-  v.HP = std::min(v.HP + amount, v.HPMax);
+  v.HP = clampToI32(std::min<std::int64_t>(std::int64_t{v.HP} + amount, v.HPMax));
 }
 
 // The death of a unit during resolution; a trial hands it to the AI's form.
@@ -646,7 +647,7 @@ int Battle::placeFamiliar(int user, int type, int x, int y) {
   familiar.TNS = kit.TNS;
   familiar.TU = d.creatures[familiar.Type].TU;
   familiar.TUN = familiar.TU > 0 && familiar.TU < kSpecialCount ? d.specials[familiar.TU].Uses : 0;
-  if (familiar.Type == familiar::Decoy) familiar.G = d.kw[familiar.Master].G;
+  if (familiar.Type == familiar::Decoy && validUnitIndex(familiar.Master)) familiar.G = d.kw[familiar.Master].G;
   familiar.State = OnField;
 
   d.kw[slot] = familiar;

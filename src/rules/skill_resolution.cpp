@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "data/ability_ids.h"
+#include "data/saturating.h"
 #include "data/tables/skill_rows.h"
 #include "data/terrain.h"
 #include "rules/battle.h"
@@ -76,7 +77,7 @@ void Battle::skillA() {
     if (u.Paralysis >= 1 && !s.simulating && s.Random(100) < 30) {
       LAnime(user, shown::Inflicted, "麻痺");
       --u.SkillN;
-      if (u.Flinch > 0) --u.MoveN;
+      if (u.Flinch > 0 && u.MoveN > 0) --u.MoveN;
       view->unitPanel(user);
       view->MapPaint();
       view->miniMapPaint();
@@ -98,8 +99,9 @@ void Battle::skillA() {
   Tkst& u = d.k[user];
   u.SP -= sk.Cost;
   --u.SkillN;
-  if (u.Flinch > 0) --u.MoveN;
-  else if (has(u, ability::Sluggish)) --u.MoveN;
+  // Acting takes the move of a unit that may do only one of the two; a move
+  // already made (or a flinch the skill brought on itself) leaves none to take.
+  if ((u.Flinch > 0 || has(u, ability::Sluggish)) && u.MoveN > 0) --u.MoveN;
 
   // Running out of SP kills exactly like running out of HP.
   if (u.State == OnField && (u.HP < 1 || u.SP < 1)) kill(user);
@@ -363,14 +365,17 @@ void Battle::skillA_s1_t_MD(int e) {
   }
   defence = std::max<i32>(defence, 1);
 
-  i32 base = ((user.Lv * power) / 100 * attack) / defence;
+  // Formed in 64 bits: the damage is held to 1..999 at the end, and stats
+  // set far beyond the game's must not wrap round before that.
+  std::int64_t base = std::int64_t{user.Lv} * power / 100 * attack / defence;
 
   // Critical hit.
   i32 chance = critRate;
   if (t.LockOn >= 1) chance *= 2;
   if (sk.Effect == fx::NeutralCritical && t.Elem == None) chance = 100;
-  const Tkst& targetMaster = d.kw[t.Master];
-  if (has(t, ability::CriticalGuard) || (has(targetMaster, ability::AllyCriticalGuard) && targetMaster.State == OnField)) chance = 0;
+  const bool masterGuards = t.Master >= 0 && t.Master < kUnitCount && has(d.kw[t.Master], ability::AllyCriticalGuard) &&
+                            d.kw[t.Master].State == OnField;
+  if (has(t, ability::CriticalGuard) || masterGuards) chance = 0;
   if (has(t, ability::Destiny) && chance < 100) chance = 0;
   if (!s.simulating && s.Random(100) < chance) {
     base = base * 3 / 2;
@@ -413,9 +418,9 @@ void Battle::skillA_s1_t_MD(int e) {
   if (user.Team == 1 && creatureBalance < 0) mult -= creatureBalance * 8;
   if (user.Team == 2 && creatureBalance > 0) mult += creatureBalance * 8;
 
-  i32 damage = (base * mult) / 100;
-  if (has(t, ability::DamageCut)) damage -= t.Lv / 12;
-  damage = std::clamp<i32>(damage, 1, 999);
+  std::int64_t rawDamage = base * mult / 100;
+  if (has(t, ability::DamageCut)) rawDamage -= t.Lv / 12;
+  i32 damage = static_cast<i32>(std::clamp<std::int64_t>(rawDamage, 1, 999));
 
   if (skillElem == Water && has(t, ability::WaterAbsorb)) {
     damage = damage * (100 - t.HealRes) / 100;

@@ -4,6 +4,7 @@
 // limited by a capacity the whole team shares. The phase cycle completes
 // summons in progress; kikanA sends a creature back to its master's hand.
 #include "data/ability_ids.h"
+#include "data/saturating.h"
 #include "data/terrain.h"
 #include "rules/battle.h"
 
@@ -124,7 +125,7 @@ void Battle::summonA() {
   // The menu and the AI only offer a waiting creature and an empty cell.
   if (c.Type == 0 || c.State != Waiting || s.unitAt[s.sumX][s.sumY] != -1) return;
 
-  if (m.Team == 1) ++d.records.recSummons;
+  if (m.Team == 1) addClamped(d.records.recSummons, 1);
 
   // The price is the one the menu showed: it is settled before the sacrifice
   // or the arrival can change the helpers around the master, and paid before
@@ -176,7 +177,7 @@ void Battle::kikanA() {
   Tkst& c = d.k[u];
   if (c.State != OnField) return;  // only a unit on the field can go back
 
-  if (c.Team == 1) ++d.records.recReturns;
+  if (c.Team == 1) addClamped(d.records.recReturns, 1);
 
   c.AtkB = c.DefB = c.MagB = c.MovB = 0;
   c.CritB = c.HitB = c.EvaB = c.ProcB = 0;

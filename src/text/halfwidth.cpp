@@ -53,6 +53,15 @@ std::size_t sequenceLength(unsigned char lead) {
   return 0;
 }
 
+// Whether every byte is a continuation byte (10xxxxxx). A lead byte followed
+// by anything else is broken text: it passes alone, and the bytes after it
+// are read on their own, so no ASCII byte disappears into a bogus character.
+bool continues(std::string_view tail) {
+  for (char c : tail)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) return false;
+  return true;
+}
+
 const std::unordered_map<std::string_view, std::string_view>& tableByFullWidth() {
   static const std::unordered_map<std::string_view, std::string_view> table = [] {
     std::unordered_map<std::string_view, std::string_view> map;
@@ -71,7 +80,7 @@ std::string toHalfWidth(std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     std::size_t len = sequenceLength(static_cast<unsigned char>(utf8[i]));
-    if (len == 0 || i + len > utf8.size()) {
+    if (len == 0 || i + len > utf8.size() || !continues(utf8.substr(i + 1, len - 1))) {
       out += utf8[i++];
       continue;
     }

@@ -1,5 +1,7 @@
 // One unit's turn and the phase loop: when the computer acts and when it
 // stays, what it shows, and whom the loop lets play.
+#include <limits>
+
 #include "ai_fixture.h"
 
 namespace sorvane::testing {
@@ -26,6 +28,30 @@ TEST_F(Driver, AUnitWithNothingBetterThanStandingStillShowsNothing) {
   EXPECT_TRUE(at(0, 5, 5));
   EXPECT_TRUE(presenter.calls.empty());
   EXPECT_EQ(k(0).MoveN, 1);
+}
+
+// A cycle that stays changes nothing, so the next would stay too: a unit with
+// a count set far beyond any phase's (once a cycle each, for ever) is done
+// after the first, and one that walks stops where it is best.
+TEST_F(Driver, AHugeMoveCountEndsWhenNothingIsBetter) {
+  Tkst& still = unit(0, kMaster, 5, 5);
+  still.AI.Ip = 0;
+  still.MoveN = std::numeric_limits<i32>::max();
+  unit(16, kEnemyMaster, 15, 13);
+  act(0);
+  EXPECT_TRUE(at(0, 5, 5));
+  EXPECT_EQ(still.MoveN, std::numeric_limits<i32>::max());
+
+  Tkst& walker = unit(0, kMaster, 5, 5);
+  walker.AI.Ip = 4;
+  walker.Mov = 1;
+  walker.Elem = Earth;
+  walker.MoveN = std::numeric_limits<i32>::max();
+  state.terrain[6][5] = 8;  // 砂地, then 岩山: each step is better ground
+  state.terrain[7][5] = 9;
+  act(0);
+  EXPECT_TRUE(at(0, 7, 5));
+  EXPECT_EQ(walker.MoveN, std::numeric_limits<i32>::max() - 2);
 }
 
 TEST_F(Driver, AUnitMovesToItsBestCellAnnouncingItselfOnce) {

@@ -30,6 +30,18 @@ TEST_F(MapLoader, AllImpassableWithClimateZero) {
   EXPECT_EQ(s.climate, 0);
 }
 
+// A map size beyond the grid reads no further than the grid: the columns
+// past it would land in the grids stored after the terrain.
+TEST_F(MapLoader, ASizeBeyondTheGridStaysInsideIt) {
+  fillGrid(s.unitAt, i32{-1});
+  s.maxX = 40;
+  s.maxY = 30;
+  s.LoadMapLine(std::string(2000, '9'));
+  expectEveryCell(9);
+  for (const auto& column : s.unitAt)
+    for (i32 cell : column) ASSERT_EQ(cell, -1);
+}
+
 TEST_F(MapLoader, ShortLineGivesPlainsAndClimateOne) {
   s.climate = 5;
   s.LoadMapLine("1");

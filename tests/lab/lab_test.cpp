@@ -103,6 +103,43 @@ TEST(Lab, GlobalSetsStateFields) {
   EXPECT_NE(out.find("lastUnit=63\n"), std::string::npos);
 }
 
+// What the records and the game state cannot hold is refused, and the old
+// value stays: indices must name something that exists, cells must lie on the
+// map, and numbers stay far enough inside 32 bits for the rules' sums.
+TEST(Lab, ValuesOutsideWhatTheRecordsHoldAreRefused) {
+  struct Case {
+    const char* command;
+    const char* error;
+    const char* unchanged;  // a line of the printout that must still be there
+  } cases[] = {
+      {"set 3 Master 64", "error: Master must be 0..63", "Master=0"},
+      {"set 3 Master -1", "error: Master must be 0..63", "Master=0"},
+      {"set 3 Type 328", "error: Type must be 0..327", "Type=0"},
+      {"set 3 State 4", "error: State must be 0..3", "State=0"},
+      {"set 3 Lv 1000", "error: Lv must be 0..999", "Lv=0"},
+      {"set 3 Atk 2147483647", "error: Atk must be -99999..99999", "Atk=0"},
+      {"set 3 W 1,319", "error: skill ids are 0..318", "W="},
+      {"set 3 TN 407", "error: ability ids are 0..406", "TN=0,0,0,0"},
+      {"set 3 AI.Retreat 256", "error: AI.Retreat must be 0..255", "AI.Retreat=0"},
+      {"setk 3 25 1000", "error: level 0..999: 1000", "Lv=0"},
+      {"global lastUnit 64", "error: lastUnit must be 0..63", "lastUnit=0"},
+      {"global lastUnit -1", "error: lastUnit must be 0..63", "lastUnit=0"},
+      {"global maxX 18", "error: maxX must be 0..17", "maxX=17"},
+      {"global maxY 14", "error: maxY must be 0..13", "maxY=13"},
+      {"global selUnit 99", "error: selUnit must be 0..63", "selUnit=0"},
+      {"global tgtX -1", "error: tgtX must be 0..17", "tgtX=0"},
+      {"global curTarget 64", "error: curTarget must be -1..63", "curTarget=-1"},
+      {"global recWins -1", "error: recWins must be 0..2147483647", "recWins=0"},
+      {"global BP 1000", "error: BP must be 0..999", "BP=0"},
+  };
+  for (const Case& c : cases) {
+    const std::string out = runScript(std::string(c.command) + "\nprint unit 3\nprint state\nprint battle\n");
+    EXPECT_EQ(lines(out).front(), c.error) << c.command;
+    EXPECT_NE(("\n" + out).find("\n" + std::string(c.unchanged) + "\n"), std::string::npos) << c.command;
+  }
+  EXPECT_EQ(runScript("set 3 Master 63\nglobal lastUnit 0\nglobal maxX 0\nglobal recWins 2147483647\n"), "");
+}
+
 TEST(Lab, HashFollowsTheState) {
   std::string a = runScript("seed 4\nnewgame\nmap 0\nset 2 HP 9\nhash\n");
   std::string b = runScript("seed 4\nnewgame\nmap 0\nset 2 HP 9\nhash\n");

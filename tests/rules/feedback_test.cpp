@@ -3,6 +3,7 @@
 // and reloading the working copy while a skill resolves), and the result
 // banner that ends the battle.
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "skill_fixture.h"
@@ -79,6 +80,23 @@ TEST_F(FeedbackTest, MaxDamageKeepsTheLargestHit) {
   for (i32 hit : {-10, -25, -5}) battle.LAnime(17, hit, "HP");
   EXPECT_EQ(records().recDamageDealt, 40);
   EXPECT_EQ(records().recMaxDamage, 25);
+}
+
+// Totals a long campaign has brought near the top stay there instead of
+// wrapping round to a negative record.
+TEST_F(FeedbackTest, RecordTotalsStopAtTheirLimit) {
+  constexpr i32 kTop = std::numeric_limits<i32>::max();
+  state.D->records.recDamageDealt = kTop - 5;
+  state.D->records.recDamageTaken = kTop - 5;
+  state.D->records.recHealed = kTop - 5;
+  state.selUnit = 0;
+  state.copyToWork();
+  battle.resolving = 1;
+  battle.LAnime(1, -40, "HP");  // the player hits its own unit: dealt and taken
+  battle.LAnime(1, 40, "HP");
+  EXPECT_EQ(records().recDamageDealt, kTop);
+  EXPECT_EQ(records().recDamageTaken, kTop);
+  EXPECT_EQ(records().recHealed, kTop);
 }
 
 TEST_F(FeedbackTest, TextIsShownOnTheLiveCellAfterARedraw) {

@@ -161,16 +161,21 @@ TEST_F(MoveTest, FlinchAndSlownessCostOneSkillUseTogether) {
   struct Case {
     i32 flinch;
     bool slow;
+    i32 skillBefore;
     i32 skillLeft;
   };
-  const Case cases[] = {{0, false, 1}, {1, false, 0}, {0, true, 0}, {1, true, 0}};
+  // The last three: a second move (a unit with two) has no skill use left to
+  // take, and the count stays at 0 instead of going below it.
+  const Case cases[] = {{0, false, 1, 1}, {1, false, 1, 0}, {0, true, 1, 0}, {1, true, 1, 0},
+                        {1, false, 0, 0}, {0, true, 0, 0},  {1, true, 0, 0}};
   for (const Case& c : cases) {
     fillGrid(state.unitAt, i32{-1});
     Tkst& u = unit(1, 2, 5);
     u.Flinch = c.flinch;
+    u.SkillN = c.skillBefore;
     if (c.slow) abilities(1, {kSlow});
     walk(1, "2");
-    EXPECT_EQ(k(1).SkillN, c.skillLeft) << "flinch " << c.flinch << " slow " << c.slow;
+    EXPECT_EQ(k(1).SkillN, c.skillLeft) << "flinch " << c.flinch << " slow " << c.slow << " skills " << c.skillBefore;
     EXPECT_EQ(k(1).MoveN, 0);
   }
 }

@@ -322,18 +322,23 @@ TEST_F(SkillTest, UseSpendsSpAndActions) {
     const char* what;
     i32 flinch;
     bool sluggish;
+    i32 moveBefore;
     i32 moveLeft;
   } cases[] = {
-      {"a plain use spends the skill only", 0, false, 1},
-      {"a flinching user also spends its move", 1, false, 0},
-      {"[鈍足] also spends the move", 0, true, 0},
-      {"flinch and [鈍足] spend the move once", 1, true, 0},
+      {"a plain use spends the skill only", 0, false, 1, 1},
+      {"a flinching user also spends its move", 1, false, 1, 0},
+      {"[鈍足] also spends the move", 0, true, 1, 0},
+      {"flinch and [鈍足] spend the move once", 1, true, 1, 0},
+      // A move already made leaves no move to take: the count stays at 0.
+      {"a flinching user that has moved", 1, false, 0, 0},
+      {"a [鈍足] user that has moved", 0, true, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     standardSides();
     Tkst& user = plain(1, kPlainCreature, 5, 5);
-    user.MoveN = user.SkillN = 1;
+    user.MoveN = c.moveBefore;
+    user.SkillN = 1;
     user.Flinch = c.flinch;
     if (c.sluggish) abilities(1, {345});
     plain(17, kPlainCreature, 6, 5);
@@ -343,6 +348,19 @@ TEST_F(SkillTest, UseSpendsSpAndActions) {
     EXPECT_EQ(k(1).SkillN, 0);
     EXPECT_EQ(k(1).MoveN, c.moveLeft);
   }
+}
+
+// Stats far beyond the game's must not wrap the damage round to its minimum:
+// level x power x attack is formed in 64 bits and the damage held at 999.
+TEST_F(SkillTest, HugeStatsDealTheMostDamageNotTheLeast) {
+  standardSides();
+  Tkst& user = plain(1, kPlainCreature, 5, 5, 999);
+  user.Atk = 99999;
+  user.AtkB = 99999;
+  plain(17, kPlainCreature, 6, 5, 20, 5000);
+  testSkill(200);
+  use(1, kTestSkill, {{6, 5}});
+  EXPECT_EQ(k(17).HP, 5000 - 999);
 }
 
 TEST_F(SkillTest, PayingTheLastSpKillsTheUserAfterTheSkill) {

@@ -35,6 +35,11 @@ TEST(HalfWidth, MapsLikeJapaneseMenus) {
       {"￥￠【】※", "￥￠【】※"},
       {"Lv 10", "Lv 10"},
       {"a\xFF\xE3\x82", "a\xFF\xE3\x82"},  // broken UTF-8 passes through
+      // A lead byte without its continuation bytes must not swallow the ASCII
+      // after it: these once read as U+3000, U+FF01 and ィ and came out as " ", "!" and "ｨ".
+      {std::string("\xE3\x00\x00x", 4), std::string("\xE3\x00\x00x", 4)},
+      {"\xEF\x3C\x81", "\xEF\x3C\x81"},
+      {"\xE3\x82ガ", "\xE3\x82ｶﾞ"},
   };
   for (const HalfWidthCase& c : cases) EXPECT_EQ(toHalfWidth(c.in), c.out) << c.in;
 }

@@ -14,6 +14,8 @@ std::string Lab::cmdSetK(const Args& a) {
   if (!parseInt(a[0], i) || i < 0 || i >= kUnitCount) return "unit index 0..63: " + a[0];
   if (!parseInt(a[1], c) || c < 0 || c >= kCreatureCount) return "catalogue entry 0..327: " + a[1];
   if (!parseInt(a[2], lv)) return "not a number: " + a[2];
+  // SetK multiplies the level by the catalogue's growth values.
+  if (lv < 0 || lv > 999) return "level 0..999: " + a[2];
   state_->SetK(i, c, lv);
   return {};
 }

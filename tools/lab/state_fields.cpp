@@ -1,5 +1,6 @@
 #include "state_fields.h"
 
+#include <limits>
 #include <variant>
 
 #include "lab_parse.h"
@@ -8,50 +9,93 @@ namespace sorvane::lab {
 
 namespace {
 
+// What a field may be set to: indices and cells must name something that
+// exists; other values stay far inside 32 bits.
+struct Range {
+  i32 lo, hi;
+};
+constexpr Range kValue{-99999, 99999};
+constexpr Range kFlag{0, 1};
+constexpr Range kUnit{0, kUnitCount - 1};
+constexpr Range kUnitOrNone{-1, kUnitCount - 1};
+constexpr Range kColumn{0, kMapW - 1};
+constexpr Range kRow{0, kMapH - 1};
+constexpr Range kCount{0, std::numeric_limits<i32>::max()};
+
 struct StateField {
   std::string_view name;
   std::variant<i32 Tsyori::*, byte Tsyori::*> member;
+  Range range = kValue;
 };
 
 // Game-state scalars in the order the game state lists them.
 const StateField kStateFields[] = {
-    {"lastUnit", &Tsyori::lastUnit},   {"maxX", &Tsyori::maxX},
-    {"maxY", &Tsyori::maxY},           {"selUnit", &Tsyori::selUnit},
-    {"selX", &Tsyori::selX},           {"selY", &Tsyori::selY},
-    {"selSkill", &Tsyori::selSkill},   {"selSpecial", &Tsyori::selSpecial},
-    {"dstX", &Tsyori::dstX},           {"dstY", &Tsyori::dstY},
-    {"tgtX", &Tsyori::tgtX},           {"tgtY", &Tsyori::tgtY},
-    {"spTgtX", &Tsyori::spTgtX},       {"spTgtY", &Tsyori::spTgtY},
-    {"sumUnit", &Tsyori::sumUnit},     {"sumX", &Tsyori::sumX},
-    {"sumY", &Tsyori::sumY},           {"sacrifice", &Tsyori::sacrifice},
-    {"simulating", &Tsyori::simulating}, {"reachMode", &Tsyori::reachMode},
-    {"lostForest", &Tsyori::lostForest}, {"climate", &Tsyori::climate},
-    {"weather", &Tsyori::weather},     {"zokuseiti1", &Tsyori::zokuseiti1},
-    {"zokuseiti2", &Tsyori::zokuseiti2}, {"storyStage", &Tsyori::storyStage},
-    {"storyBattle", &Tsyori::storyBattle}, {"stageNo", &Tsyori::stageNo},
-    {"mapNo", &Tsyori::mapNo},         {"winCondition", &Tsyori::winCondition},
+    {"lastUnit", &Tsyori::lastUnit, kUnit},
+    {"maxX", &Tsyori::maxX, kColumn},
+    {"maxY", &Tsyori::maxY, kRow},
+    {"selUnit", &Tsyori::selUnit, kUnit},
+    {"selX", &Tsyori::selX, kColumn},
+    {"selY", &Tsyori::selY, kRow},
+    {"selSkill", &Tsyori::selSkill, {0, kSkillCount - 1}},
+    {"selSpecial", &Tsyori::selSpecial, {0, kSpecialCount - 1}},
+    {"dstX", &Tsyori::dstX, kColumn},
+    {"dstY", &Tsyori::dstY, kRow},
+    {"tgtX", &Tsyori::tgtX, kColumn},
+    {"tgtY", &Tsyori::tgtY, kRow},
+    {"spTgtX", &Tsyori::spTgtX, kColumn},
+    {"spTgtY", &Tsyori::spTgtY, kRow},
+    {"sumUnit", &Tsyori::sumUnit, kUnit},
+    {"sumX", &Tsyori::sumX, kColumn},
+    {"sumY", &Tsyori::sumY, kRow},
+    {"sacrifice", &Tsyori::sacrifice, kUnitOrNone},
+    {"simulating", &Tsyori::simulating, kFlag},
+    {"reachMode", &Tsyori::reachMode},
+    {"lostForest", &Tsyori::lostForest, kFlag},
+    {"climate", &Tsyori::climate, {0, 9}},
+    {"weather", &Tsyori::weather, {Cloudy, Sunny}},
+    {"zokuseiti1", &Tsyori::zokuseiti1, {0, 20}},
+    {"zokuseiti2", &Tsyori::zokuseiti2, {0, 20}},
+    {"storyStage", &Tsyori::storyStage},
+    {"storyBattle", &Tsyori::storyBattle, kFlag},
+    {"stageNo", &Tsyori::stageNo, {-1, 899}},
+    {"mapNo", &Tsyori::mapNo, {-1, kValue.hi}},
+    {"winCondition", &Tsyori::winCondition, {0, 4}},
 };
 
 struct BattleField {
   std::string_view name;
   std::variant<i32 Battle::*, byte Battle::*> member;
+  Range range = kValue;
 };
 
 // The battle's scalars in the order the battle declares them.
 const BattleField kBattleFields[] = {
-    {"phaseTeam", &Battle::phaseTeam},     {"firstTeam", &Battle::firstTeam},
-    {"turn", &Battle::turn},               {"battleResult", &Battle::battleResult},
-    {"pickMode", &Battle::pickMode},       {"pickCommand", &Battle::pickCommand},
-    {"curSkill", &Battle::curSkill},       {"curUser", &Battle::curUser},
-    {"userX", &Battle::userX},             {"userY", &Battle::userY},
-    {"curTarget", &Battle::curTarget},     {"targetX", &Battle::targetX},
-    {"targetY", &Battle::targetY},         {"hitRate", &Battle::hitRate},
-    {"critRate", &Battle::critRate},       {"procRate", &Battle::procRate},
-    {"evaRate", &Battle::evaRate},         {"power", &Battle::power},
-    {"atkValue", &Battle::atkValue},       {"defValue", &Battle::defValue},
-    {"userMagic", &Battle::userMagic},     {"targetMagic", &Battle::targetMagic},
-    {"resolving", &Battle::resolving},     {"killCount", &Battle::killCount},
-    {"creatureBalance", &Battle::creatureBalance}, {"skillElem", &Battle::skillElem},
+    {"phaseTeam", &Battle::phaseTeam, {0, 2}},
+    {"firstTeam", &Battle::firstTeam, {0, 2}},
+    {"turn", &Battle::turn, {0, kValue.hi}},
+    {"battleResult", &Battle::battleResult, {Running, Surrendered}},
+    {"pickMode", &Battle::pickMode},
+    {"pickCommand", &Battle::pickCommand},
+    {"curSkill", &Battle::curSkill, {0, kSkillCount - 1}},
+    {"curUser", &Battle::curUser, kUnit},
+    {"userX", &Battle::userX, kColumn},
+    {"userY", &Battle::userY, kRow},
+    {"curTarget", &Battle::curTarget, kUnitOrNone},
+    {"targetX", &Battle::targetX, kColumn},
+    {"targetY", &Battle::targetY, kRow},
+    {"hitRate", &Battle::hitRate},
+    {"critRate", &Battle::critRate},
+    {"procRate", &Battle::procRate},
+    {"evaRate", &Battle::evaRate},
+    {"power", &Battle::power},
+    {"atkValue", &Battle::atkValue},
+    {"defValue", &Battle::defValue},
+    {"userMagic", &Battle::userMagic},
+    {"targetMagic", &Battle::targetMagic},
+    {"resolving", &Battle::resolving, kFlag},
+    {"killCount", &Battle::killCount},
+    {"creatureBalance", &Battle::creatureBalance},
+    {"skillElem", &Battle::skillElem, {0, NoElement}},
     {"skillAreaValue", &Battle::skillAreaValue},
 };
 
@@ -87,6 +131,10 @@ const RecordField kRecordFields[] = {
     {"recMaxKills", &RecordCounters::recMaxKills},
 };
 
+std::string outside(std::string_view name, Range r) {
+  return std::string(name) + " must be " + std::to_string(r.lo) + ".." + std::to_string(r.hi);
+}
+
 template <class T>
 std::string cellText(const T& value) {
   if constexpr (std::is_same_v<T, std::string>) return value.empty() ? "." : value;
@@ -115,6 +163,7 @@ std::string setStateField(Tsyori& state, const std::string& name, const std::str
     if (f.name != name) continue;
     i32 number = 0;
     if (!parseInt(value, number)) return "not a number: " + value;
+    if (number < f.range.lo || number > f.range.hi) return outside(name, f.range);
     std::visit([&](auto member) { state.*member = static_cast<std::remove_reference_t<decltype(state.*member)>>(number); },
                f.member);
     return {};
@@ -141,11 +190,16 @@ bool setBattleField(Battle& battle, Campaign& campaign, const std::string& name,
                     std::string& error) {
   i32* target = nullptr;
   byte* flag = nullptr;
-  if (name == "BP") target = &campaign.BP;
+  Range range = kCount;
+  if (name == "BP") {
+    target = &campaign.BP;
+    range = {0, 999};
+  }
   for (const RecordField& f : kRecordFields)
     if (f.name == name) target = &(battle.d.records.*f.member);
   for (const BattleField& f : kBattleFields) {
     if (f.name != name) continue;
+    range = f.range;
     if (auto* m = std::get_if<i32 Battle::*>(&f.member)) target = &(battle.**m);
     else flag = &(battle.*std::get<byte Battle::*>(f.member));
   }
@@ -153,6 +207,10 @@ bool setBattleField(Battle& battle, Campaign& campaign, const std::string& name,
   i32 number = 0;
   if (!parseInt(value, number)) {
     error = "not a number: " + value;
+    return true;
+  }
+  if (number < range.lo || number > range.hi) {
+    error = outside(name, range);
     return true;
   }
   if (target) *target = number;

@@ -9,24 +9,41 @@ namespace sorvane::lab {
 
 namespace {
 
+// What a field may be set to. Indices must name something that exists;
+// every other value stays far enough inside 32 bits that the rules' products
+// (level x power x attack, HP plus a heal) cannot wrap round.
+struct Range {
+  i32 lo, hi;
+};
+constexpr Range kValue{-99999, 99999};
+constexpr Range kLevel{0, 999};
+constexpr Range kUnitIndex{0, kUnitCount - 1};
+
 // Integer fields from G to State, in record order.
 struct IntField {
   std::string_view name;
   i32 Tkst::*member;
+  Range range = kValue;
 };
 constexpr IntField kLeadingFields[] = {
-    {"G", &Tkst::G},         {"Type", &Tkst::Type},       {"Team", &Tkst::Team},
-    {"Kind", &Tkst::Kind},   {"Master", &Tkst::Master},   {"Elem", &Tkst::Elem},
-    {"Lv", &Tkst::Lv},       {"Exp", &Tkst::Exp},         {"HPMax", &Tkst::HPMax},
-    {"HP", &Tkst::HP},       {"SPMax", &Tkst::SPMax},     {"SP", &Tkst::SP},
-    {"Atk", &Tkst::Atk},     {"AtkB", &Tkst::AtkB},       {"AtkP", &Tkst::AtkP},
-    {"Def", &Tkst::Def},     {"DefB", &Tkst::DefB},       {"DefP", &Tkst::DefP},
-    {"Mag", &Tkst::Mag},     {"MagB", &Tkst::MagB},       {"MagP", &Tkst::MagP},
-    {"Mov", &Tkst::Mov},     {"MovB", &Tkst::MovB},       {"MovP", &Tkst::MovP},
-    {"SH", &Tkst::SH},       {"SumT", &Tkst::SumT},       {"SumTC", &Tkst::SumTC},
-    {"SumC", &Tkst::SumC},   {"SumK", &Tkst::SumK},       {"ZOC", &Tkst::ZOC},
-    {"MoveN", &Tkst::MoveN}, {"SkillN", &Tkst::SkillN},   {"SummonN", &Tkst::SummonN},
-    {"SpecialN", &Tkst::SpecialN}, {"State", &Tkst::State},
+    {"G", &Tkst::G},
+    {"Type", &Tkst::Type, {0, kCreatureCount - 1}},
+    {"Team", &Tkst::Team, {0, 2}},
+    {"Kind", &Tkst::Kind, {0, KindFamiliar}},
+    {"Master", &Tkst::Master, kUnitIndex},
+    {"Elem", &Tkst::Elem, {0, NoElement}},
+    {"Lv", &Tkst::Lv, kLevel},
+    {"Exp", &Tkst::Exp},
+    {"HPMax", &Tkst::HPMax}, {"HP", &Tkst::HP}, {"SPMax", &Tkst::SPMax}, {"SP", &Tkst::SP},
+    {"Atk", &Tkst::Atk}, {"AtkB", &Tkst::AtkB}, {"AtkP", &Tkst::AtkP},
+    {"Def", &Tkst::Def}, {"DefB", &Tkst::DefB}, {"DefP", &Tkst::DefP},
+    {"Mag", &Tkst::Mag}, {"MagB", &Tkst::MagB}, {"MagP", &Tkst::MagP},
+    {"Mov", &Tkst::Mov}, {"MovB", &Tkst::MovB}, {"MovP", &Tkst::MovP},
+    {"SH", &Tkst::SH, {Chant, Sacrifice}},
+    {"SumT", &Tkst::SumT}, {"SumTC", &Tkst::SumTC}, {"SumC", &Tkst::SumC}, {"SumK", &Tkst::SumK},
+    {"ZOC", &Tkst::ZOC},
+    {"MoveN", &Tkst::MoveN}, {"SkillN", &Tkst::SkillN}, {"SummonN", &Tkst::SummonN}, {"SpecialN", &Tkst::SpecialN},
+    {"State", &Tkst::State, {Dead, Waiting}},
 };
 constexpr std::array<std::string_view, kStatusCount> kStatusFieldNames = {
     "Poison", "Frostbite", "Gravity", "Darkness", "Paralysis", "Flinch", "Immobile",
@@ -36,7 +53,8 @@ constexpr IntField kRateFields[] = {
     {"CritB", &Tkst::CritB}, {"CritP", &Tkst::CritP}, {"HitB", &Tkst::HitB}, {"HitP", &Tkst::HitP},
     {"EvaB", &Tkst::EvaB},   {"EvaP", &Tkst::EvaP},   {"ProcB", &Tkst::ProcB}, {"ProcP", &Tkst::ProcP},
 };
-constexpr IntField kTrailingFields[] = {{"TU", &Tkst::TU}, {"TUN", &Tkst::TUN}, {"HealRes", &Tkst::HealRes}};
+constexpr IntField kTrailingFields[] = {
+    {"TU", &Tkst::TU, {0, kSpecialCount - 1}}, {"TUN", &Tkst::TUN}, {"HealRes", &Tkst::HealRes}};
 
 struct AIField {
   std::string_view name;
@@ -56,16 +74,32 @@ const AIField kAIFields[] = {
     {"ReturnW", &TAI::ReturnW},
 };
 
-i32* findInt(Tkst& unit, std::string_view name) {
+struct FoundInt {
+  i32* field = nullptr;
+  Range range = kValue;
+};
+
+FoundInt findInt(Tkst& unit, std::string_view name) {
   for (const IntField& f : kLeadingFields)
-    if (f.name == name) return &(unit.*f.member);
+    if (f.name == name) return {&(unit.*f.member), f.range};
   for (int i = 0; i < kStatusCount; ++i)
-    if (kStatusFieldNames[i] == name) return &unit.status(i);
+    if (kStatusFieldNames[i] == name) return {&unit.status(i)};
   for (const IntField& f : kRateFields)
-    if (f.name == name) return &(unit.*f.member);
+    if (f.name == name) return {&(unit.*f.member), f.range};
   for (const IntField& f : kTrailingFields)
-    if (f.name == name) return &(unit.*f.member);
-  return nullptr;
+    if (f.name == name) return {&(unit.*f.member), f.range};
+  return {};
+}
+
+std::string outside(std::string_view name, Range r) {
+  return std::string(name) + " must be " + std::to_string(r.lo) + ".." + std::to_string(r.hi);
+}
+
+// Every entry of a list of ids must name an entry of its catalogue.
+bool idsWithin(const std::vector<i32>& ids, int count) {
+  for (i32 id : ids)
+    if (id < 0 || id >= count) return false;
+  return true;
 }
 
 }  // namespace
@@ -100,12 +134,14 @@ std::string setUnitField(Tkst& unit, const std::string& name, const std::string&
   if (name == "W") {
     std::vector<i32> list;
     if (!parseList(value, list)) return "W takes a comma list of skill ids";
+    if (!idsWithin(list, kSkillCount)) return "skill ids are 0.." + std::to_string(kSkillCount - 1);
     unit.W = SharedArray<i32>(std::move(list));
     return {};
   }
   if (name == "TN") {
     std::vector<i32> list;
     if (!parseList(value, list) || list.size() > 4) return "TN takes up to four ability ids";
+    if (!idsWithin(list, kAbilityCount)) return "ability ids are 0.." + std::to_string(kAbilityCount - 1);
     unit.TN = {};
     for (std::size_t i = 0; i < list.size(); ++i) unit.TN[i] = list[i];
     unit.TNS = store.buildTNS(unit.TN);
@@ -117,16 +153,20 @@ std::string setUnitField(Tkst& unit, const std::string& name, const std::string&
     for (const AIField& f : kAIFields) {
       if (f.name != aiName) continue;
       if (!parseInt(value, number)) return "not a number: " + value;
+      const bool flag = std::holds_alternative<byte TAI::*>(f.member);
+      const Range r = flag ? Range{0, 255} : kValue;
+      if (number < r.lo || number > r.hi) return outside("AI." + std::string(aiName), r);
       std::visit([&](auto member) { unit.AI.*member = static_cast<std::remove_reference_t<decltype(unit.AI.*member)>>(number); },
                  f.member);
       return {};
     }
     return "no AI field " + std::string(aiName);
   }
-  i32* field = findInt(unit, name);
-  if (!field) return "no unit field " + name;
+  const FoundInt found = findInt(unit, name);
+  if (!found.field) return "no unit field " + name;
   if (!parseInt(value, number)) return "not a number: " + value;
-  *field = number;
+  if (number < found.range.lo || number > found.range.hi) return outside(name, found.range);
+  *found.field = number;
   return {};
 }
 

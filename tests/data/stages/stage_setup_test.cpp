@@ -49,6 +49,54 @@ TEST_F(StageSetup, LeftoverRecordsOfTheLastBattleAreCleared) {
   EXPECT_EQ(s->winCondition, 0);
 }
 
+// What a battle that stopped without its end leaves on every record: statuses,
+// buffs and passives, healing resistance, action counters, a summon under
+// way, a summoning method, the AI's working value and weights.
+void leaveABattleBehind(Tdeta& d) {
+  for (int i = 0; i < kUnitCount; ++i) {
+    Tkst& u = d.k[i];
+    for (int st = 0; st < kStatusCount; ++st) u.status(st) = 2;
+    u.AtkB = u.DefP = u.MovB = u.CritB = u.EvaP = u.ProcB = 30;
+    u.HealRes = 40;
+    u.MoveN = u.SkillN = u.SummonN = u.SpecialN = -1;
+    u.SumTC = 3;
+    u.AI.ReachSkill = 7;
+    if (i > 6) {
+      u.State = OnField;
+      u.SH = Sacrifice;
+      u.AI.Ip = 5;
+      u.AI.Auto = 1;
+    }
+  }
+}
+
+// Every field of the records of a set-up, so two set-ups can be compared.
+std::vector<i32> recordsOf(const Tdeta& d) {
+  std::vector<i32> all;
+  for (const Tkst& u : d.k) {
+    for (const i32* f = &u.G; f <= &u.ProcP; ++f) all.push_back(*f);
+    for (i32 v : {u.TU, u.TUN, u.HealRes, i32{u.AI.Auto}, u.AI.Ip, u.AI.ReachSkill}) all.push_back(v);
+    for (i32 id : u.W) all.push_back(id);
+    for (i32 id : u.TN) all.push_back(id);
+  }
+  return all;
+}
+
+TEST_F(StageSetup, EveryRecordStartsTheSameWhateverRanBefore) {
+  // Stage 10 uses all four sides, stage 68 hands side 2 to the computer.
+  for (int stage : {1, 10, 68}) {
+    SCOPED_TRACE(stage);
+    s->rng.Seed(7);
+    story(stage);
+    const std::vector<i32> fresh = recordsOf(*s->D);
+
+    leaveABattleBehind(*s->D);
+    s->rng.Seed(7);
+    story(stage);
+    EXPECT_EQ(recordsOf(*s->D), fresh);
+  }
+}
+
 TEST_F(StageSetup, StoryBattlesUseTheirOwnMapLine) {
   story(3);
   EXPECT_EQ(s->stageNo, 3);
