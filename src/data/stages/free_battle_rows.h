@@ -52,8 +52,7 @@ struct FreeRow {
 // levels above the base level, summoning method, skills, abilities, AI settings.
 constexpr FreeRow party(i32 group, i32 index, const char* N, i32 G, i32 entry, i32 lvUp, i32 SH, MasterSkills W,
                         Abilities TN, AiSets ai) {
-  return {.group = group, .party = index, .N = N, .G = G, .entry = entry, .lvUp = lvUp, .SH = SH, .W = W, .TN = TN,
-          .ai = ai};
+  return {group, index, N, G, entry, lvUp, SH, W, TN, ai};
 }
 
 // The next creature of the party above: entry, skills, AI settings, and a

@@ -1033,8 +1033,15 @@ const std::vector<FreeGroup>& freeBattleGroups() {
         continue;
       }
       if (out.empty() || out.back().group != r.group) out.push_back(FreeGroup{r.group, {}});
-      out.back().parties.push_back(PartyDef{.party = r.party, .N = r.N, .G = r.G, .entry = r.entry, .lvUp = r.lvUp,
-                                            .SH = r.SH, .W = r.W.vector(), .TN = r.TN.vector(), .ai = r.ai.vector()});
+      out.back().parties.push_back(PartyDef{.party = r.party,
+                                            .N = r.N,
+                                            .G = r.G,
+                                            .entry = r.entry,
+                                            .lvUp = r.lvUp,
+                                            .SH = r.SH,
+                                            .W = r.W.vector(),
+                                            .TN = r.TN.vector(),
+                                            .ai = r.ai.vector()});
     }
     return out;
   }();
