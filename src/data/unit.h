@@ -81,7 +81,7 @@ inline constexpr std::array<std::string_view, kStatusCount> kStatusNames = {
 // allocates: W is shared between copies, names are interned.
 struct Tkst {
   Name N;
-  i32 G = 0;
+  i32 G = 0;  // picture number: portrait "s<G>.png" and large picture "<G>.png" in png.qda
   i32 Type = 0;
   i32 Team = 0;
   i32 Kind = 0;
@@ -97,11 +97,11 @@ struct Tkst {
   i32 Def = 0, DefB = 0, DefP = 0;
   i32 Mag = 0, MagB = 0, MagP = 0;
   i32 Mov = 0, MovB = 0, MovP = 0;
-  i32 SH = 0;
-  i32 SumT = 0;
-  i32 SumTC = 0;
-  i32 SumC = 0;
-  i32 SumK = 0;
+  i32 SH = 0;     // summoning method of the side (SummonMethod); every unit carries its master's
+  i32 SumT = 0;   // turns a creature needs to arrive once summoned
+  i32 SumTC = 0;  // turns still to wait while being summoned
+  i32 SumC = 0;   // SP the master pays to summon it
+  i32 SumK = 0;   // summon capacity it takes while summoned (a side holds 5)
   i32 ZOC = 0;
   i32 MoveN = 0;
   i32 SkillN = 0;
@@ -116,12 +116,12 @@ struct Tkst {
   i32 HitB = 0, HitP = 0;
   i32 EvaB = 0, EvaP = 0;
   i32 ProcB = 0, ProcP = 0;
-  SharedArray<i32> W;  // skill ids: 8 entries for masters, 5 for the others
-  std::array<i32, 4> TN{};
-  Name TNS;  // the names of TN joined; decides which passive abilities the unit holds
-  i32 TU = 0;
-  i32 TUN = 0;
-  i32 HealRes = 0;
+  SharedArray<i32> W;       // skill ids: 8 entries for masters, 5 for the others
+  std::array<i32, 4> TN{};  // passive abilities (ids in the passive-ability catalogue), 0 none
+  Name TNS;                 // the names of TN joined; decides which passive abilities the unit holds
+  i32 TU = 0;               // usable ability (id in the usable-ability catalogue), 0 none
+  i32 TUN = 0;              // uses of TU left in this battle
+  i32 HealRes = 0;          // healing resistance in percent: +10 per heal received, at most 60; cut from later heals
   TAI AI;
 
   // Status i in the order above (0 = Poison .. 20 = StatusShield).

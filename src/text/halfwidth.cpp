@@ -1,4 +1,4 @@
-// Half-width mapping as the Japanese Windows menus do it: full-width ASCII
+// Half-width mapping of Japanese text, for long names in menus and records: full-width ASCII
 // variants and katakana shrink, voiced katakana split into base + ﾞ or ﾟ;
 // hiragana, kanji and anything without a half-width form stay as they are.
 #include "text/halfwidth.h"

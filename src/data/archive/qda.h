@@ -32,10 +32,10 @@ class EFOpenError : public std::runtime_error {
 inline constexpr char kBadSignatureMessage[] = "Quadruple D Archiveの扱えるデータではありません";
 
 // Reads one entry (name compared without regard to ASCII letter case) and
-// returns its bytes, expanded to the entry's expanded size. The whole file is
-// read and closed first. Throws EFOpenError when the file cannot be opened or
-// read, EQDAError for everything wrong inside it. An entry over 64 MiB
-// expanded is treated as damage.
+// returns its bytes, expanded to the entry's expanded size. Only the header,
+// the index and that entry's bytes are read from the file, never the rest.
+// Throws EFOpenError when the file cannot be opened or read, EQDAError for
+// everything wrong inside it. An entry over 64 MiB expanded is treated as damage.
 Bytes LoadEntry(const std::string& archivePath, std::string_view entryName);
 
 // The same on an archive already in memory (tests, fuzzing, tools).

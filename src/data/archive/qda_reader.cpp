@@ -155,7 +155,7 @@ Bytes loadEntry(Source& archive, std::string_view entryName) {
 
     const std::string id = "ID '" + std::string(entryName) + "' ";
     const bool packed = flag == kFlagBytePairs;
-    // Raw entries are read with their expanded size, as they always have been.
+    // An unpacked entry is as long as its expanded size; its stored size is not used.
     const std::size_t bytesInFile = packed ? storedSize : expandedSize;
     if (offset > fileSize || bytesInFile > fileSize - offset) {
       damaged(id + "のデータがファイルの終わりを越えています");

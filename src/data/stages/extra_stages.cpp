@@ -48,6 +48,7 @@ void finishAllMasters(Tsyori& s) {
 }  // namespace
 
 const std::vector<StageDef>& extraStoryStages() {
+  // clang-format off
   static const std::vector<StageDef> stages = {
       // Extra 1: ルエリア the warrior.
       {.stage = 50,
@@ -350,6 +351,7 @@ const std::vector<StageDef>& extraStoryStages() {
        }
       },
   };
+  // clang-format on
   return stages;
 }
 

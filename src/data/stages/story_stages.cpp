@@ -13,6 +13,7 @@ namespace sorvane::stages {
 using namespace ai;
 
 const std::vector<StageDef>& mainStoryStages() {
+  // clang-format off
   static const std::vector<StageDef> stages = {
       // Stage 0: ルエリア and two creatures, the first battle.
       {.stage = 0, .player = {3, 3},
@@ -290,6 +291,7 @@ const std::vector<StageDef>& mainStoryStages() {
        }
       },
   };
+  // clang-format on
   return stages;
 }
 

@@ -6,8 +6,8 @@
 // on the field, 3 the cell of the user's own master, 4 cells holding one of the
 // user's golems (types 201..203). Area 99 covers the whole map.
 //
-// ■特殊能力封印 reaches 2 cells although its description says 射程1; the reach
-// follows Range, and both values are kept as the game has always shipped them.
+// ■特殊能力封印 reaches 2 cells although its description says 射程1: the reach
+// follows Range, and the description is shown as the player knows it.
 #include <array>
 
 #include "data/catalogue.h"
