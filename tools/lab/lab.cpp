@@ -52,6 +52,9 @@ void Lab::execute(std::string_view line) {
       {"use", &Lab::cmdUse},         {"start", &Lab::cmdStart},     {"tchange", &Lab::cmdTchange},
       {"surrender", &Lab::cmdSurrender}, {"answer", &Lab::cmdAnswer}, {"feedback", &Lab::cmdFeedback},
       {"ai", &Lab::cmdAiCheck},      {"autoplay", &Lab::cmdAutoplay}, {"battle", &Lab::cmdBattle},
+      {"save", &Lab::cmdSave},       {"load", &Lab::cmdLoad},       {"slotline", &Lab::cmdSlotLine},
+      {"progress", &Lab::cmdProgress}, {"progressline", &Lab::cmdProgressLine},
+      {"formation", &Lab::cmdFormation},
   };
   for (const auto& [name, handler] : kCommands) {
     if (name != command) continue;
