@@ -102,10 +102,13 @@ ProgressValues captureProgress(const Tsyori& state, const Campaign& campaign) {
 
 void applyProgress(const ProgressValues& v, Tsyori& state, Campaign& campaign) {
   Tdeta& d = *state.D;
-  d.defeated = v.defeated;
-  d.acquired = v.acquired;
-  d.reservedFlags = v.reservedFlags;
-  d.summoned = v.summoned;
+  // The file holds creatures 1..103; flag 0, the empty circle, belongs to the new game.
+  for (int i = 1; i <= kLastCreature; ++i) {
+    d.defeated[i] = v.defeated[i];
+    d.acquired[i] = v.acquired[i];
+    d.reservedFlags[i] = v.reservedFlags[i];
+    d.summoned[i] = v.summoned[i];
+  }
   d.records = v.records;
   campaign.BP = v.BP;
   d.jobOpen = v.jobOpen;

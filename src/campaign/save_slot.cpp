@@ -1,6 +1,6 @@
 #include "campaign/save_slot.h"
 
-#include <bit>
+#include <system_error>
 
 #include "campaign/padded_fields.h"
 #include "campaign/progress_file.h"
@@ -195,7 +195,7 @@ SlotParse parseSlotLines(const std::vector<std::string>& lines, const Tdeta& cat
   }
   const i32 master = data.party[0];
 
-  std::optional<i32> methodLine = parseNumber(lines[kMethodLine]);
+  std::optional<i32> methodLine = fieldNumber(lines[kMethodLine], 0, lines[kMethodLine].size());
   if (!methodLine) return fail(ErrParse);
   Unscaled method = unscale(*methodLine, add32(add32(master, s), 20), 41, ErrMethodFactor);
   if (method.error) return fail(method.error);
@@ -204,7 +204,7 @@ SlotParse parseSlotLines(const std::vector<std::string>& lines, const Tdeta& cat
   // other stored method leaves it without a choice, which means method 0.
   data.SH = method.value == MagicStone || method.value == MagicCircle ? method.value : Chant;
 
-  std::optional<i32> stageLine = parseNumber(lines[kStageLine]);
+  std::optional<i32> stageLine = fieldNumber(lines[kStageLine], 0, lines[kStageLine].size());
   if (!stageLine) return fail(ErrParse);
   Unscaled stage = unscale(*stageLine, sub32(add32(master, s), 44), 47, ErrStageFactor);
   if (stage.error) return fail(stage.error);
@@ -267,6 +267,15 @@ SlotLoad loadSlot(int n, Tsyori& state, Campaign& campaign, const UserFolders& f
   result.progressMessage = rcload(state, campaign, folders).message;
   campaign.currentSlot = n;
   return result;
+}
+
+std::array<bool, kSlotCount> slotsPresent(const UserFolders& folders) {
+  std::array<bool, kSlotCount> present{};
+  for (int n = 0; n < kSlotCount; ++n) {
+    std::error_code ec;
+    present[n] = std::filesystem::is_regular_file(folders.slotFile(n), ec);
+  }
+  return present;
 }
 
 std::string slotStageLabel(i32 storedStage) {

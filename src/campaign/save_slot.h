@@ -75,6 +75,9 @@ struct SlotLoad {
 // nothing and reports its code; a missing or short file throws UserFileError.
 SlotLoad loadSlot(int n, Tsyori& state, Campaign& campaign, const UserFolders& folders);
 
+// Which of the ten slot files exist (only the exact names save0.dat .. save9.dat count).
+std::array<bool, kSlotCount> slotsPresent(const UserFolders& folders);
+
 // The stage label of a slot menu for config.ini [save] "save<N>" (default 99).
 std::string slotStageLabel(i32 storedStage);
 
