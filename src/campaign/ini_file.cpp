@@ -59,7 +59,12 @@ std::optional<std::string> IniFile::get(std::string_view section, std::string_vi
 }
 
 void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
-  std::string text = std::string(key) + "=" + std::string(value);
+  // Reading trims spaces and strips one pair of quotes; a value that either
+  // would change is written in quotes, so it reads back as it was.
+  const bool quoted = (!value.empty() && (value.front() == ' ' || value.front() == '\t' || value.back() == ' ' ||
+                                          value.back() == '\t')) ||
+                      (value.size() >= 2 && value.front() == '"' && value.back() == '"');
+  std::string text = std::string(key) + "=" + (quoted ? "\"" + std::string(value) + "\"" : std::string(value));
   std::size_t lastOfSection = lines_.size();
   bool sectionFound = false;
   for (std::size_t i = 0; i < lines_.size(); ++i) {

@@ -59,6 +59,16 @@ TEST(SettingsKeys, ValuesAreReadAndCorrected) {
   EXPECT_EQ(settingsFromIni(IniFile::parse("[save]\r\nOTO=0\r\n")), Settings{});
 }
 
+TEST(SettingsKeys, AFaceThatReadingWouldTrimOrUnquoteIsWrittenInQuotes) {
+  for (const char* face : {" spaced ", "\"quoted\"", "plain", ""}) {
+    Settings s;
+    s.fontFace = face;
+    IniFile ini;
+    settingsToIni(s, ini);
+    EXPECT_EQ(settingsFromIni(IniFile::parse(ini.text())).fontFace, face);
+  }
+}
+
 TEST_F(SettingsFile, WritingKeepsWhatTheGameDoesNotKnowAndUsesShiftJisWithCrLf) {
   const std::string original = "; comment\r\n[config]\r\nOTO=0\r\nMine=keep me\r\n\r\n[sorvane]\r\nscale=200\r\n";
   std::filesystem::create_directories(folders.configFile.parent_path());
