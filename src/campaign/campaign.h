@@ -1,5 +1,5 @@
 // The campaign: what outlives a battle and what happens between battles.
-// Battle points and the chosen save slot live here; the rest of the player's
+// Battle points, the chosen save slot and the settings live here; the rest of the player's
 // progress (levels, experience and learned skills on the catalogue entries,
 // the collection flags, unlocks and record counters in the data store, the
 // story stage in the game state) stays where the game's data layout keeps it
@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "data/syori.h"
+#include "campaign/settings.h"
 #include "rules/battle.h"
 
 namespace sorvane {
@@ -25,6 +26,7 @@ enum class AfterBattle {
 struct Campaign {
   i32 BP = 0;           // battle points, 0..999
   i32 currentSlot = 0;  // save slot chosen on the preparation screen
+  Settings settings;    // config.ini [config]
 
   // Writes the progress file when the campaign or the extra stages have just
   // been finished. Installed by the game (none: nothing is written).

@@ -55,12 +55,15 @@ void Lab::execute(std::string_view line) {
       {"ai", &Lab::cmdAiCheck},      {"autoplay", &Lab::cmdAutoplay}, {"battle", &Lab::cmdBattle},
       {"undo", &Lab::cmdUndo},       {"order", &Lab::cmdOrder},     {"orders", &Lab::cmdOrders},
       {"rngstate", &Lab::cmdRngState},
+      {"save", &Lab::cmdSave},       {"load", &Lab::cmdLoad},       {"slotline", &Lab::cmdSlotLine},
+      {"progress", &Lab::cmdProgress}, {"progressline", &Lab::cmdProgressLine},
+      {"formation", &Lab::cmdFormation},
   };
   // Lines that only look, and the orders (journalled by the command
   // interface in their own form), are not part of a replay's set-up.
   static constexpr std::string_view kNotJournalled[] = {
       "print", "hash", "feedback", "orders", "order", "move", "skill", "summon", "return", "use",
-      "tchange", "surrender", "undo", "newgame", "battle",
+      "tchange", "surrender", "undo", "newgame", "battle", "save", "slotline", "progressline",
   };
   for (const auto& [name, handler] : kCommands) {
     if (name != command) continue;

@@ -85,6 +85,14 @@ class Lab {
   std::string cmdAiCheck(const Args& a);
   std::string cmdAutoplay(const Args& a);
   std::string cmdBattle(const Args& a);
+  // The player's files (lab_campaign_commands.cpp).
+  std::string cmdSave(const Args& a);
+  std::string cmdLoad(const Args& a);
+  std::string cmdSlotLine(const Args& a);
+  std::string cmdProgress(const Args& a);
+  std::string cmdProgressLine(const Args& a);
+  std::string cmdFormation(const Args& a);
+  std::string printRecords(const Args& a);
   // The battle over the current game state, made when first needed.
   Battle& battle();
 
