@@ -230,10 +230,10 @@ void Battle::abilitySI(int u, int x, int y) {
   // Revivals are for creatures and familiars only.
   if (v.Kind == KindMaster) return;
 
-  // Each revival the unit holds is spent while it has SP; it arrives once.
+  // Each revival the unit holds is spent while it has SP, and each one brings
+  // it onto the field anew, arrival abilities and all.
   auto revive = [&](int ability, i32 hp, bool spent) {
     if (!has(v, ability) || v.SP <= 0) return;
-    const bool arrives = v.State != OnField;
     v.HP = hp;
     if (spent) v.TNS = withoutName(v.TNS, d.abilityName(ability));
     if (ability == ability::Ghost) v.Spirit = 1;
@@ -244,7 +244,7 @@ void Battle::abilitySI(int u, int x, int y) {
     s.unitAt[x][y] = u;
     v.State = OnField;
     LAnime(u, shown::Ability, d.abilityName(ability));
-    if (arrives) abilitySK(u);
+    abilitySK(u);
   };
   revive(ability::Revive, v.HPMax / 2, true);
   revive(ability::Phoenix, v.HPMax, true);

@@ -209,11 +209,11 @@ TEST_P(RevivalTest, RevivesByItsAbilities) {
 INSTANTIATE_TEST_SUITE_P(Abilities, RevivalTest, ::testing::ValuesIn(kRevivalCases),
                          [](const ::testing::TestParamInfo<RevivalCase>& info) { return "case" + std::to_string(info.index); });
 
-TEST_F(SpecialAbilityTest, ARevivedUnitArrivesOnceWhateverRevivesIt) {
+TEST_F(SpecialAbilityTest, EachRevivalRunsTheArrivalAbilitiesAgain) {
   Tkst& u = unitAt(1, kFireCreature, 5, 5, {kRevive, kPhoenix, kAtkUp});
   u.SP = 5;
   die(1, 5, 5);
-  EXPECT_EQ(u.AtkB, 15);
+  EXPECT_EQ(u.AtkB, 30);
   EXPECT_TRUE(called("LAnime 1 9000 [復活]"));
   EXPECT_TRUE(called("LAnime 1 9000 [不死鳥]"));
 }
