@@ -9,23 +9,35 @@
 namespace sorvane::story {
 namespace {
 
-// Shift-JIS to UTF-8 for the screen; a byte that is not Shift-JIS shows as "?".
-std::string display(std::string_view cp932) {
+// A page's text with every byte that is not Shift-JIS replaced by "?", so that
+// the frames typing it out convert it without a failure each time.
+std::string readable(std::string_view cp932) {
   try {
-    return text::fromCp932(cp932);
+    text::fromCp932(cp932);
+    return std::string(cp932);
   } catch (const text::EncodingError&) {
   }
   std::string out;
   for (std::size_t i = 0; i < cp932.size();) {
     const std::size_t n = text::isCp932LeadByte(static_cast<unsigned char>(cp932[i])) && i + 1 < cp932.size() ? 2 : 1;
     try {
-      out += text::fromCp932(cp932.substr(i, n));
+      text::fromCp932(cp932.substr(i, n));
+      out.append(cp932.substr(i, n));
     } catch (const text::EncodingError&) {
       out += '?';
     }
     i += n;
   }
   return out;
+}
+
+// Shift-JIS to UTF-8 for the screen.
+std::string display(std::string_view cp932) {
+  try {
+    return text::fromCp932(cp932);
+  } catch (const text::EncodingError&) {
+    return text::fromCp932(readable(cp932));
+  }
 }
 
 constexpr int kBackdropStep = 10, kPortraitStep = 20, kFadeEnd = 254;
@@ -228,11 +240,11 @@ bool StoryPlayer::runCommand(const ScriptLine& line) {
       appendPage(false);
       StoryPage& page = pages_[pageIndex_];
       page.textLine = lineIndex_;
-      page.speaker = line.argument;
+      page.speaker = readable(line.argument);
       const int count = static_cast<int>(script_.lines.size());
       for (int k = 0; k < 3 && lineIndex_ + 1 < count && script_.lines[lineIndex_ + 1].find('#') == std::string::npos;
            ++k)
-        page.lines[k] = script_.lines[++lineIndex_];
+        page.lines[k] = readable(script_.lines[++lineIndex_]);
       if (state_ == StoryState::PageShown) state_ = StoryState::Typing;
       storyTick_ = 0;
       timerOn_ = true;
