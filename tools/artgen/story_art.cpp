@@ -125,11 +125,14 @@ void paintParticles(QPainter& p, const StoryBackdropArt& art, const TileNoise& n
 
 // The bust's outline without a face: shoulders, cloak and the collar.
 QPainterPath shoulders(double s) {
+  // Broad at the top, so the silhouette's own shoulders run on into the cloak.
   QPainterPath path;
-  path.moveTo(8 * s, 600 * s);
-  path.cubicTo(10 * s, 470 * s, 40 * s, 400 * s, 118 * s, 372 * s);
-  path.lineTo(202 * s, 372 * s);
-  path.cubicTo(280 * s, 400 * s, 310 * s, 470 * s, 312 * s, 600 * s);
+  path.moveTo(0, 600 * s);
+  path.lineTo(8 * s, 430 * s);
+  path.quadTo(14 * s, 380 * s, 56 * s, 372 * s);
+  path.lineTo(264 * s, 372 * s);
+  path.quadTo(306 * s, 380 * s, 312 * s, 430 * s);
+  path.lineTo(320 * s, 600 * s);
   path.closeSubpath();
   return path;
 }
