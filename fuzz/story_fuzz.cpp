@@ -38,21 +38,34 @@ void runTimer(StoryPlayer& p, int limit) {
 
 }  // namespace
 
+// Effects hold the scene for a moment, as they do while the music streams.
+struct HoldingSound : SilentStorySound {
+  int effectHoldMs(sorvane::Sound) override { return 60; }
+};
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  // The first byte picks the reader's settings and how input arrives; the rest is the script.
+  const std::uint8_t knobs = size > 0 ? data[0] : 0;
+  const std::string_view bytes(reinterpret_cast<const char*>(data) + (size > 0), size - (size > 0));
   const Script script = LoadScript(bytes);
   CheckScript(script);
 
-  SilentStorySound sound;
+  StorySettings settings;
+  settings.bytesPerTick = knobs & 3;
+  settings.autoAdvance = knobs & 4;
+  settings.ctrlSkipsUnread = knobs & 8;
+  const bool ctrlInput = knobs & 16;
+  HoldingSound sound;
   ReadPages read;
-  StoryPlayer p(1, script, sound, {}, &read);
+  StoryPlayer p(1, script, sound, settings, &read);
+  p.setCtrlHeld(ctrlInput);
   p.start();
   for (int step = 0; step < 40 && !p.ended(); ++step) {
     runTimer(p, 100);
     switch (step % 5) {
       case 3: p.wheelUp(); break;
       case 4: p.wheelDown(); break;
-      default: p.click();
+      default: ctrlInput ? p.ctrl() : p.click();
     }
     checkPlayer(p);
   }
