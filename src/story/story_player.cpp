@@ -140,6 +140,10 @@ bool StoryPlayer::skip() {
   return true;
 }
 
+void StoryPlayer::settingsOpening() {
+  if (state_ == StoryState::BackdropFade) state_ = StoryState::Typing;
+}
+
 // --- The interpreter ------------------------------------------------------------
 
 void StoryPlayer::storyCheck() {

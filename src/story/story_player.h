@@ -80,6 +80,9 @@ class StoryPlayer {
   // The caller asks for confirmation first. False when input is locked or the scene is over.
   bool skip();
   void setSettings(const StorySettings& settings) { settings_ = settings; }
+  // The settings dialog opens over the page: a background cross-fade in
+  // progress gives way to the page's typing, so the dialog opens on a still picture.
+  void settingsOpening();
 
   bool ended() const { return state_ == StoryState::SceneEnded; }
   FollowUp followUp() const { return script_.header.followUp; }

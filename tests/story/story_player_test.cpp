@@ -161,6 +161,24 @@ TEST(StoryPlayer, FadesAndSlides) {
   EXPECT_LT(leaving.portraits[0].dx, 0);
 }
 
+TEST(StoryPlayer, OpeningTheSettingsEndsACrossFade) {
+  RecordingSound sound;
+  StoryPlayer p(1, scriptOf("#sentou\n#hai@haikei2\n#txt@\nあ\n#end"), sound);
+  p.start();
+  runTimer(p);
+  p.click();
+  p.tick();
+  ASSERT_EQ(p.state(), StoryState::BackdropFade);
+  p.settingsOpening();
+  EXPECT_EQ(p.state(), StoryState::Typing);
+  EXPECT_TRUE(p.frame().fadingFrom.empty());
+  runTimer(p);  // the page completes; the script waits for a click
+  EXPECT_EQ(p.state(), StoryState::PageShown);
+  EXPECT_EQ(p.lineIndex(), 1);
+  p.settingsOpening();  // nothing to end
+  EXPECT_EQ(p.state(), StoryState::PageShown);
+}
+
 TEST(StoryPlayer, TypingCountsBytes) {
   RecordingSound sound;
   StoryPlayer p(1, scriptOf("#sentou\n#txt@\nあいう\nab\n#end"), sound);
