@@ -8,11 +8,11 @@
 
 namespace sorvane::story::scenes {
 
-inline constexpr int kPrologue = 100;        // after a new game, before the preparation screen
-inline constexpr int kCampaignEnding = 15;   // after the last campaign stage, before the credits
-inline constexpr int kExtraOpening = 50;     // before the first extra stage
-inline constexpr int kExtraEnding = 70;      // after the last extra stage, before the credits
-inline constexpr int kCampaignStages = 15;   // scenes 0..14 come before campaign stages 0..14
+inline constexpr int kPrologue = 100;       // after a new game, before the preparation screen
+inline constexpr int kCampaignEnding = 15;  // after the last campaign stage, before the credits
+inline constexpr int kExtraOpening = 50;    // before the first extra stage
+inline constexpr int kExtraEnding = 70;     // after the last extra stage, before the credits
+inline constexpr int kCampaignStages = 15;  // scenes 0..14 come before campaign stages 0..14
 constexpr int beforeStage(int stage) { return stage; }
 
 inline std::string entryName(int scene) { return "story" + std::to_string(scene) + ".dat"; }

@@ -115,12 +115,9 @@ std::string Prefix(std::string_view line, std::size_t count) { return Field(line
 
 Header ParseHeader(std::string_view line) {
   Header header;
-  if (FindAligned(line, "#sentou"))
-    header.followUp = FollowUp::Battle;
-  else if (FindAligned(line, "#settei"))
-    header.followUp = FollowUp::Preparation;
-  else if (FindAligned(line, "#roll"))
-    header.followUp = FollowUp::Credits;
+  if (FindAligned(line, "#sentou")) header.followUp = FollowUp::Battle;
+  else if (FindAligned(line, "#settei")) header.followUp = FollowUp::Preparation;
+  else if (FindAligned(line, "#roll")) header.followUp = FollowUp::Credits;
 
   // One declaration per pass, first in table order, each removed once taken,
   // so a name declared twice gets one set.
@@ -219,12 +216,14 @@ std::vector<Problem> CheckScript(const Script& script) {
     for (const Placement& p : parsed.placements) {
       const StoryCharacter& who = StoryCharacters()[p.character];
       if (!declared(p.character)) add(i, std::string(who.name) + " is not declared in the header");
-      if (p.expression >= who.expressions) add(i, std::string(who.name) + " has no expression " + std::to_string(p.expression));
+      if (p.expression >= who.expressions)
+        add(i, std::string(who.name) + " has no expression " + std::to_string(p.expression));
     }
     for (int c : parsed.leaving)
       if (!declared(c)) add(i, std::string(StoryCharacters()[c].name) + " is not declared in the header");
     if (parsed.command == Command::Page) {
-      for (int taken = 0; taken < 3 && i + 1 < lines.size() && lines[i + 1].find('#') == std::string::npos; ++taken) ++i;
+      for (int taken = 0; taken < 3 && i + 1 < lines.size() && lines[i + 1].find('#') == std::string::npos; ++taken)
+        ++i;
     }
     if (parsed.command == Command::End) ended = true;
   }

@@ -52,7 +52,7 @@ struct Placement {
 };
 
 struct ScriptLine {
-  bool hasHash = false;  // holds "#": ends the text of a page before it
+  bool hasHash = false;          // holds "#": ends the text of a page before it
   std::vector<SoundCue> sounds;  // in the order they play
   Command command = Command::None;
   std::string argument;               // Backdrop and Page: bytes 6..15 (Shift-JIS)

@@ -11,10 +11,10 @@ namespace sorvane::story {
 struct PortraitDraw {
   int character = -1;  // StoryCharacters() index
   int expression = 0;
-  int slot = 0;        // 0..4
-  int centreX = 0;     // the picture's centre column: x = centreX - width / 2, y = 0
+  int slot = 0;     // 0..4
+  int centreX = 0;  // the picture's centre column: x = centreX - width / 2, y = 0
   int alpha = 255;
-  int dx = 0;          // slide offset while it comes in or goes out
+  int dx = 0;  // slide offset while it comes in or goes out
 };
 
 struct StoryFrame {
@@ -25,9 +25,9 @@ struct StoryFrame {
   int windowAlpha = 220;                // message window (lower in the backlog)
   std::string speaker;                  // UTF-8, as much as is visible
   std::array<std::string, 3> lines;
-  bool more = false;  // "▼": the page waits for input
-  bool log = false;   // "log": a page of the backlog
-  bool blank = false; // the scene is over: nothing to paint
+  bool more = false;   // "▼": the page waits for input
+  bool log = false;    // "log": a page of the backlog
+  bool blank = false;  // the scene is over: nothing to paint
 };
 
 // Where the page's pieces go on the 800 × 600 story page.

@@ -93,8 +93,14 @@ void StoryPlayer::advanceFromInput() {
 void StoryPlayer::click() {
   if (inputLocked()) return;
   switch (state_) {
-    case StoryState::Typing: state_ = StoryState::PageShown; timerOn_ = true; break;
-    case StoryState::Backlog: state_ = StoryState::PageShown; timerOn_ = true; break;
+    case StoryState::Typing:
+      state_ = StoryState::PageShown;
+      timerOn_ = true;
+      break;
+    case StoryState::Backlog:
+      state_ = StoryState::PageShown;
+      timerOn_ = true;
+      break;
     case StoryState::SceneEnded: break;
     default: advanceFromInput();
   }
@@ -254,9 +260,7 @@ bool StoryPlayer::runCommand(const ScriptLine& line) {
       timerOn_ = true;
       return false;
     }
-    case Command::End:
-      endScene();
-      return false;
+    case Command::End: endScene(); return false;
     case Command::Wait:
       if (line.waitMs <= 0) return true;
       waitLeftMs_ = line.waitMs;

@@ -32,11 +32,11 @@ enum class StoryState : int {
 
 // One page of the scene's log.
 struct StoryPage {
-  std::string speaker;               // Shift-JIS; empty for narration
-  std::array<std::string, 3> lines;  // Shift-JIS
+  std::string speaker;                              // Shift-JIS; empty for narration
+  std::array<std::string, 3> lines;                 // Shift-JIS
   std::array<int, 5> portrait{-1, -1, -1, -1, -1};  // set index (declaration order), -1 = empty slot
   std::array<int, 5> expression{};
-  int textLine = -1;                 // line of the "#txt@" that wrote the text, -1 for none
+  int textLine = -1;  // line of the "#txt@" that wrote the text, -1 for none
 };
 
 // Pages already read, by scene and by the line of their "#txt@". The caller
@@ -44,10 +44,10 @@ struct StoryPage {
 using ReadPages = std::set<std::pair<int, int>>;
 
 struct StorySettings {
-  int bytesPerTick = 2;       // text speed in Shift-JIS bytes per frame; 0 shows a page at once
-  bool autoAdvance = false;   // turn complete pages by themselves
-  int autoHoldMs = 1200;      // how long a complete page stays in auto mode ...
-  int autoHoldMsPerByte = 40; // ... and a little longer for every byte of text
+  int bytesPerTick = 2;          // text speed in Shift-JIS bytes per frame; 0 shows a page at once
+  bool autoAdvance = false;      // turn complete pages by themselves
+  int autoHoldMs = 1200;         // how long a complete page stays in auto mode ...
+  int autoHoldMsPerByte = 40;    // ... and a little longer for every byte of text
   bool ctrlSkipsUnread = false;  // Ctrl also hurries through pages never read before
   bool skipStory = false;        // scenes end as soon as they start
 };
@@ -100,13 +100,14 @@ class StoryPlayer {
 
  private:
   void storyCheck();
-  bool runSounds(const ScriptLine& line);  // false: hold for a sound first
+  bool runSounds(const ScriptLine& line);   // false: hold for a sound first
   bool runCommand(const ScriptLine& line);  // false: the line needs display time or ended the scene
   void appendPage(bool keepText);
   void endScene();
   void advanceFromInput();  // state 0 (or a fade) -> next lines
   bool currentPageUnread() const;
-  void composeLayer(StoryFrame& f, const StoryPage& page, const StoryPage* other, int alpha, int slideSign, int slideBy) const;
+  void composeLayer(StoryFrame& f, const StoryPage& page, const StoryPage* other, int alpha, int slideSign,
+                    int slideBy) const;
   void composeMessage(StoryFrame& f, const StoryPage& page, int visibleBytes) const;
 
   int scene_;

@@ -1,9 +1,10 @@
 // Reading story scripts: byte positions in Shift-JIS, header, commands, and
 // what the checker reports.
+#include "story/script.h"
+
 #include <gtest/gtest.h>
 
 #include "story/characters.h"
-#include "story/script.h"
 #include "text/cp932.h"
 
 namespace sorvane::story {
@@ -37,8 +38,8 @@ TEST(StoryFields, ArgumentsAreBytesSixToFifteenInWholeCharacters) {
 TEST(StoryFields, FieldAndPrefixNeverSplitACharacter) {
   const std::string line = sj("aあいう");  // a=1, あ=2..3, い=4..5, う=6..7
   EXPECT_EQ(utf(Field(line, 2, 2)), "あ");
-  EXPECT_EQ(utf(Field(line, 3, 4)), "い");   // starts inside あ: あ left out, う cut at 7
-  EXPECT_EQ(utf(Prefix(line, 4)), "aあ");    // い would be cut in half
+  EXPECT_EQ(utf(Field(line, 3, 4)), "い");  // starts inside あ: あ left out, う cut at 7
+  EXPECT_EQ(utf(Prefix(line, 4)), "aあ");   // い would be cut in half
   EXPECT_EQ(Field(line, 0, 5), "");
   EXPECT_EQ(Field(line, 20, 5), "");
   // A lead byte at the very end is one byte of its own, never read past.

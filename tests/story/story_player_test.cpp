@@ -1,9 +1,10 @@
 // Playing a scene: pages and the log, typing, fades, input, skip, follow-ups,
 // sound cues and the reader's settings.
+#include "story/story_player.h"
+
 #include <gtest/gtest.h>
 
 #include "story/characters.h"
-#include "story/story_player.h"
 #include "text/cp932.h"
 
 namespace sorvane::story {
@@ -20,7 +21,9 @@ struct RecordingSound : StorySound {
   void playEffect(int ch, Sound s, bool loop) override {
     calls.push_back("se" + std::to_string(ch) + " " + std::to_string(static_cast<int>(s)) + (loop ? " loop" : ""));
   }
-  void stopEffect(int ch, bool fade) override { calls.push_back("se" + std::to_string(ch) + (fade ? " fade" : " stop")); }
+  void stopEffect(int ch, bool fade) override {
+    calls.push_back("se" + std::to_string(ch) + (fade ? " fade" : " stop"));
+  }
   int effectHoldMs(Sound) override { return holdMs; }
 };
 
@@ -104,7 +107,7 @@ TEST(StoryPlayer, PagesKeepTextAcrossPortraitChangesAndTheLogShowsThem) {
   EXPECT_EQ(pages[2].expression[0], 1);
   EXPECT_EQ(text::fromCp932(pages[2].lines[0]), "ここが森だよ。");  // a portrait change keeps the text
   EXPECT_EQ(pages[3].portrait[4], nai);
-  EXPECT_EQ(pages[4].speaker, text::toCp932("ナイアス"));          // a text page keeps the portraits
+  EXPECT_EQ(pages[4].speaker, text::toCp932("ナイアス"));  // a text page keeps the portraits
   EXPECT_EQ(pages[4].portrait[0], kura);
   EXPECT_EQ(pages[4].lines[2], "");
   EXPECT_EQ(pages[5].portrait[0], -1);
@@ -255,8 +258,8 @@ TEST(StoryPlayer, WaitsLockInputAndEffectsHold) {
   for (int i = 0; i < 3; ++i) p.tick();
   EXPECT_EQ(p.pageIndex(), 1);
   playThrough(p);
-  EXPECT_EQ(sound.calls, (std::vector<std::string>{"music fade", "se1 45", "se2 22 loop", "se2 fade", "music stop",
-                                                    "se2 stop"}));
+  EXPECT_EQ(sound.calls,
+            (std::vector<std::string>{"music fade", "se1 45", "se2 22 loop", "se2 fade", "music stop", "se2 stop"}));
   // With Ctrl held the effect plays without holding the scene.
   StoryPlayer q(1, scriptOf("#sentou\n#SE1@45\n#txt@\nあ\n#end"), sound);
   q.start();
@@ -316,8 +319,9 @@ TEST(StoryPlayer, AutoAdvanceAndSkipStory) {
 TEST(StoryPlayer, DamagedScriptsPlayHarmlessly) {
   // Undeclared characters, faces out of range, bad numbers, no "#end".
   RecordingSound sound;
-  StoryPlayer p(1, scriptOf("#sentou@くらたん\n#ci@0_09くらたん\n#ci@3_00ナイアス\n#wait@x\n#BGM@999\n#SE1@nope\n#txt@\nあ"),
-                sound);
+  StoryPlayer p(
+      1, scriptOf("#sentou@くらたん\n#ci@0_09くらたん\n#ci@3_00ナイアス\n#wait@x\n#BGM@999\n#SE1@nope\n#txt@\nあ"),
+      sound);
   p.start();
   playThrough(p);
   EXPECT_FALSE(p.ended());  // no "#end": the last page waits

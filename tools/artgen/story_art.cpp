@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -117,7 +116,8 @@ void paintParticles(QPainter& p, const StoryBackdropArt& art, const TileNoise& n
   if (has(art.light, StoryLight::Embers)) {
     for (int i = 0; i < 180; ++i) {
       const double r = 1 + 2 * noise.hash(i, 31);
-      p.setBrush(QColor(255, static_cast<int>(120 + 110 * noise.hash(i, 32)), 40, static_cast<int>(90 + 140 * noise.hash(i, 33))));
+      p.setBrush(QColor(255, static_cast<int>(120 + 110 * noise.hash(i, 32)), 40,
+                        static_cast<int>(90 + 140 * noise.hash(i, 33))));
       p.drawEllipse(QPointF(noise.hash(i, 34) * size.width(), size.height() * (0.15 + 0.85 * noise.hash(i, 35))), r, r);
     }
   }
@@ -148,7 +148,9 @@ void paintEmblem(QPainter& p, IconLibrary& icons, const Palette& palette, const 
   p.drawEllipse(at, 30, 30);
   // The emblem carries the mood: a spark for joy, a jagged mark for anger or worry.
   const char* mark = expression == 1 ? "sparkles" : expression == 2 ? "lightning-trio" : art.icon.c_str();
-  const QColor tone = expression == 1 ? QColor(255, 236, 150) : expression == 2 ? QColor(255, 140, 120) : lighter(gold, 0.3);
+  const QColor tone = expression == 1   ? QColor(255, 236, 150)
+                      : expression == 2 ? QColor(255, 140, 120)
+                                        : lighter(gold, 0.3);
   p.drawImage(at - QPointF(22, 22), icons.render(mark, 44, tone));
 }
 
@@ -284,7 +286,8 @@ QImage alphaMask(const QImage& picture) {
 
 std::vector<PaintedPicture> PaintStoryArt(const ArtTables& tables, IconLibrary& icons) {
   std::vector<PaintedPicture> out;
-  for (const StoryBackdropArt& b : tables.storyBackdrops) out.push_back({b.name + ".png", PaintStoryBackdrop(icons, b)});
+  for (const StoryBackdropArt& b : tables.storyBackdrops)
+    out.push_back({b.name + ".png", PaintStoryBackdrop(icons, b)});
   for (const StoryPortraitArt& portrait : tables.storyPortraits) {
     for (int e = 0; e < kStoryExpressions; ++e) {
       const QImage bust = PaintStoryBust(icons, tables.palette, portrait, e);
@@ -296,7 +299,8 @@ std::vector<PaintedPicture> PaintStoryArt(const ArtTables& tables, IconLibrary& 
   const QColor colours[kFrameColours] = {QColor(0xD0, 0x50, 0x50), QColor(0xD8, 0xB0, 0x40), QColor(0x50, 0xA8, 0x60),
                                          QColor(0x50, 0x70, 0xD0), QColor(0x88, 0x88, 0x90)};
   out.push_back({"fa.png", frameMask()});
-  for (int c = 0; c < kFrameColours; ++c) out.push_back({"f" + std::to_string(c) + ".png", frameColour(colours[c], tables.palette)});
+  for (int c = 0; c < kFrameColours; ++c)
+    out.push_back({"f" + std::to_string(c) + ".png", frameColour(colours[c], tables.palette)});
   return out;
 }
 

@@ -64,7 +64,8 @@ std::string Lab::cmdStory(const Args& a) {
     const StoryFrame f = player.frame();
     if (f.blank) break;
     if (f.backdrop != backdrop) out_ << "background " << (backdrop = f.backdrop) << "\n";
-    if (portraitsOf(f) != portraits) out_ << "portraits" << ((portraits = portraitsOf(f)).empty() ? " none" : portraits) << "\n";
+    if (portraitsOf(f) != portraits)
+      out_ << "portraits" << ((portraits = portraitsOf(f)).empty() ? " none" : portraits) << "\n";
     const StoryPage& page = player.pages()[player.pageIndex()];
     if (page.textLine >= 0 && page.textLine != printedPage) {
       printedPage = page.textLine;
