@@ -93,6 +93,8 @@ class Lab {
   std::string cmdProgressLine(const Args& a);
   std::string cmdFormation(const Args& a);
   std::string printRecords(const Args& a);
+  // story N: plays a story scene headless and prints it (lab_story_commands.cpp).
+  std::string cmdStory(const Args& a);
   // The battle over the current game state, made when first needed.
   Battle& battle();
 
