@@ -81,6 +81,64 @@ void autoPrepare(Tsyori& s, Campaign& c) {
   autoPrepareWith(s, c, yes);
 }
 
+namespace {
+
+// Plays the battle `b` has started to its end and runs the battle end,
+// again for every retry the answers allow. Returns what followed.
+class Runner {
+ public:
+  Runner(Tsyori& s, Campaign& c, const CampaignAutoplay& o, CampaignRun& run, AutoAnswers& answers, Battle& b)
+      : s_(s), c_(c), o_(o), run_(run), answers_(answers), b_(b) {}
+
+  AfterBattle play(CampaignBattle fought, int retries) {
+    AfterBattle next = AfterBattle::Retry;
+    int attempt = 0;
+    while (next == AfterBattle::Retry) {
+      std::uint64_t h = kFnvOffset;
+      while (!b_.resultPending() && b_.battleResult == Running && b_.turn < o_.maxTurns) {
+        b_.Tchange();
+        h = positionHash(b_, h);
+      }
+      fought.result = b_.battleResult;
+      fought.turns = b_.turn;
+      if (fought.free) fought.stage = s_.stageNo;
+      if (b_.battleResult == Running) b_.surrender();  // undecided: given up
+      mix(run_.hash, h);
+      answers_.retryAllowed = attempt < retries;
+      next = c_.BMend(b_);
+      fought.BP = c_.BP;
+      if (o_.onBattle) o_.onBattle(fought);
+      if (next == AfterBattle::Retry) ++attempt, ++fought.attempt;
+      count(fought, next == AfterBattle::Retry);
+    }
+    return next;
+  }
+
+ private:
+  void count(const CampaignBattle& f, bool retried) {
+    if (f.free) {
+      ++run_.freeBattles;
+      run_.freeWon += f.result == Won;
+      return;
+    }
+    ++run_.battles;
+    if (f.result == Won) ++run_.won;
+    else ++run_.lost;
+    if (retried) ++run_.retries;
+    if (retried && std::find(run_.retriedStages.begin(), run_.retriedStages.end(), f.stage) == run_.retriedStages.end())
+      run_.retriedStages.push_back(f.stage);
+  }
+
+  Tsyori& s_;
+  Campaign& c_;
+  const CampaignAutoplay& o_;
+  CampaignRun& run_;
+  AutoAnswers& answers_;
+  Battle& b_;
+};
+
+}  // namespace
+
 CampaignRun playCampaign(Tsyori& s, Campaign& c, std::uint32_t seed, i32 job, i32 character,
                          const CampaignAutoplay& options) {
   CampaignRun run;
@@ -95,41 +153,32 @@ CampaignRun playCampaign(Tsyori& s, Campaign& c, std::uint32_t seed, i32 job, i3
   opponent->everyUnit = true;
   prep::Preparation p(s, c, answers);
   if (!p.newGame(job, character).done()) return run;
+  Runner runner(s, c, options, run, answers, b);
 
-  while (true) {
-    autoPrepareWith(s, c, answers);
+  auto masterLv = [&] { return s.D->creatures[s.D->k[kPlayerMaster].Type].Lv; };
+  bool stop = false;
+  while (!stop) {
     const i32 stage = s.storyStage;
     run.reached = stage;
-    CampaignBattle fought{.stage = stage, .masterLv = s.D->creatures[s.D->k[kPlayerMaster].Type].Lv};
-    if (!p.nextStage(b).done()) break;
-
-    AfterBattle next = AfterBattle::Retry;
-    while (next == AfterBattle::Retry) {
-      std::uint64_t h = kFnvOffset;
-      while (!b.resultPending() && b.battleResult == Running && b.turn < options.maxTurns) {
-        b.Tchange();
-        h = positionHash(b, h);
+    AfterBattle next = AfterBattle::Preparation;
+    for (int round = 0; round < options.rounds && next == AfterBattle::Preparation; ++round) {
+      if (round > 0) {
+        ++run.retries;  // the stage once more after training
+        for (int t = 0; t < options.training; ++t) {
+          autoPrepareWith(s, c, answers);
+          if (!p.freeBattle(b).done()) break;
+          runner.play({.free = true, .masterLv = masterLv()}, 0);
+        }
       }
-      fought.result = b.battleResult;
-      fought.turns = b.turn;
-      if (b.battleResult == Running) b.surrender();  // undecided: given up
-      mix(run.hash, h);
-      answers.retryAllowed = fought.attempt < options.retries;
-      next = c.BMend(b);
-
-      ++run.battles;
-      if (fought.result == Won) ++run.won;
-      else ++run.lost;
-      fought.BP = c.BP;
-      if (options.onBattle) options.onBattle(fought);
-      if (next == AfterBattle::Retry) {
-        ++run.retries;
-        if (fought.attempt == 0) run.retriedStages.push_back(stage);
-        ++fought.attempt;
+      autoPrepareWith(s, c, answers);
+      const CampaignBattle fought{.stage = stage, .masterLv = masterLv()};
+      if (!p.nextStage(b).done()) {
+        stop = true;
+        break;
       }
+      next = runner.play(fought, options.retries);
     }
-
-    if (next == AfterBattle::Preparation) break;  // still not won after its retries
+    if (stop || next == AfterBattle::Preparation) break;  // still not won
     if (next == AfterBattle::Credits) {
       if (stage == flow::kLastExtraStage) {
         run.completed = true;

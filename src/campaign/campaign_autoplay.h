@@ -11,8 +11,11 @@
 //
 // A battle that is not won is retried (the game's own retry question,
 // answered yes) up to `retries` times; a battle still undecided after
-// `maxTurns` turns is given up (surrendered) and counts as not won. The run
-// stops at a stage that is still not won after its retries.
+// `maxTurns` turns is given up (surrendered) and counts as not won. A stage
+// still not won after its retries sends the party to train, as a player
+// would: `training` free battles (the game's own draw of party and map),
+// then the stage again with its retries, at most `rounds` times in all. The
+// run stops at a stage that is still not won then.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +27,8 @@
 namespace sorvane {
 
 struct CampaignBattle {
-  i32 stage = 0;
+  i32 stage = 0;            // story stage, or the free battle's GROUP * 100 + PARTY
+  bool free = false;        // a training battle
   int attempt = 0;          // 0 the first try, 1.. the retries
   i32 result = Running;     // Running: undecided after the turn limit, given up
   i32 turns = 0;
@@ -34,7 +38,8 @@ struct CampaignBattle {
 
 struct CampaignRun {
   i32 job = 0, character = 0;
-  int battles = 0, won = 0, lost = 0, retries = 0;  // lost: every battle not won
+  int battles = 0, won = 0, lost = 0, retries = 0;  // story battles; lost: every one not won
+  int freeBattles = 0, freeWon = 0;                // training
   i32 reached = 0;          // the last story stage fought
   bool completed = false;   // the campaign and the extra stages finished
   i32 BP = 0;
@@ -44,6 +49,8 @@ struct CampaignRun {
 
 struct CampaignAutoplay {
   int retries = 3;
+  int training = 10;
+  int rounds = 10;
   i32 maxTurns = 60;
   std::function<void(const CampaignBattle&)> onBattle;  // after each battle's end
 };

@@ -68,7 +68,7 @@ std::string exportParty(const Tsyori& s) {
   const Tdeta& d = *s.D;
   const Tkst& master = d.k[kPlayerMaster];
   const Tcst& masterEntry = entryOf(d, master);
-  std::string out = "// The party of " + std::string(master.N.str()) + " (" + masterEntry.Name + "), at level 50.\n";
+  std::string out = "// The party of " + std::string(master.N.str()) + " (entry " + std::to_string(master.Type) + "), at level 50.\n";
 
   const std::vector<i32> masterSkills = learnedSkills(masterEntry, 8);
   const std::vector<i32> abilities = heldAbilities(masterEntry);

@@ -58,7 +58,7 @@ void Lab::execute(std::string_view line) {
       {"save", &Lab::cmdSave},       {"load", &Lab::cmdLoad},       {"slotline", &Lab::cmdSlotLine},
       {"progress", &Lab::cmdProgress}, {"progressline", &Lab::cmdProgressLine},
       {"formation", &Lab::cmdFormation}, {"prep", &Lab::cmdPrep},     {"export", &Lab::cmdExport},
-      {"campaign", &Lab::cmdCampaign},
+      {"campaign", &Lab::cmdCampaign}, {"flag", &Lab::cmdFlag},
   };
   // Lines that only look, and the orders (journalled by the command
   // interface in their own form), are not part of a replay's set-up.

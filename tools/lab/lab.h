@@ -98,6 +98,7 @@ class Lab {
   std::string cmdExport(const Args& a);
   std::string printParty(const Args& a);
   std::string cmdCampaign(const Args& a);
+  std::string cmdFlag(const Args& a);
   // The battle over the current game state, made when first needed.
   Battle& battle();
 

@@ -126,7 +126,7 @@ std::string Lab::cmdCampaign(const Args& a) {
   CampaignAutoplay options;
   options.retries = kDefaultRetries;
   options.onBattle = [this](const CampaignBattle& f) {
-    out_ << "battle stage=" << f.stage << " attempt=" << f.attempt << " result=" << resultName(f.result)
+    out_ << (f.free ? "free" : "battle") << " stage=" << f.stage << " attempt=" << f.attempt << " result=" << resultName(f.result)
          << " turns=" << f.turns << " lv=" << f.masterLv << " bp=" << f.BP << "\n";
   };
   auto scenesBefore = campaign_.playScene;
@@ -147,7 +147,37 @@ std::string Lab::cmdCampaign(const Args& a) {
        << " retries=" << run.retries << " reached=" << run.reached << " completed=" << (run.completed ? "yes" : "no")
        << " bp=" << run.BP << " hash=" << hex(run.hash) << "\n";
   if (!retried.empty()) out_ << "retried stages=" << retried << "\n";
+  out_ << "training free=" << run.freeBattles << " won=" << run.freeWon << "\n";
   return {};
+}
+
+}  // namespace sorvane::lab
+
+namespace sorvane::lab {
+
+// flag NAME I 0|1: one of the collection and unlock flags (defeated, acquired,
+// summoned: creature types 0..103; jobOpen 0..6; charOpen 0..10; extraOpen 0).
+std::string Lab::cmdFlag(const Args& a) {
+  i32 i = 0, v = 0;
+  if (a.size() != 3 || !parseInt(a[1], i) || !parseInt(a[2], v) || (v != 0 && v != 1))
+    return "usage: flag defeated|acquired|summoned|jobOpen|charOpen|extraOpen I 0|1";
+  Tdeta& d = *state_->D;
+  auto set = [&](auto& flags) -> std::string {
+    if (i < 0 || std::size_t(i) >= flags.size()) return a[0] + " has no index " + a[1];
+    flags[std::size_t(i)] = static_cast<byte>(v);
+    return {};
+  };
+  if (a[0] == "defeated") return set(d.defeated);
+  if (a[0] == "acquired") return set(d.acquired);
+  if (a[0] == "summoned") return set(d.summoned);
+  if (a[0] == "jobOpen") return set(d.jobOpen);
+  if (a[0] == "charOpen") return set(d.charOpen);
+  if (a[0] == "extraOpen") {
+    if (i != 0) return "extraOpen has only index 0";
+    d.extraOpen = static_cast<byte>(v);
+    return {};
+  }
+  return "no flag called " + a[0];
 }
 
 }  // namespace sorvane::lab
