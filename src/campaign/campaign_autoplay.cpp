@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <cstdlib>
+#include <optional>
 
 #include "ai/auto_battle.h"
 #include "ai/opponent.h"
@@ -58,8 +60,35 @@ void learnStrongestSkills(Tsyori& s, prep::Preparation& p, i32 entryNo) {
   for (int r : rows) p.learnSkill(entryNo, r);  // refused at the limit or without BP
 }
 
+// The computer settings a free-battle master of the same job fights with: left
+// at the defaults, the player's master would march straight at the enemy
+// master and fall within a few turns.
+void masterTactics(Tkst& master) {
+  struct Tactics {
+    i32 Ip;
+    byte Retreat;
+  };
+  // clang-format off
+  static constexpr Tactics kByJob[7] = {
+      {104, 0},  // 戦士: holds for three turns, then advances
+      {103, 0},  // 騎士
+      {104, 0},  // 狩人
+      {102, 1},  // 暗殺者: falls back when hurt
+      {105, 1},  // 魔術師
+      {6, 0},    // 治癒士: stays with its own
+      {104, 0},  // 精霊使い
+  };
+  // clang-format on
+  if (master.Type < kFirstMaster) return;
+  const Tactics& t = kByJob[jobOf(master.Type)];
+  master.AI.Ip = t.Ip;
+  master.AI.Retreat = t.Retreat;
+  if (const char* e = std::getenv("CF_IP")) { master.AI.Ip = std::atoi(e); master.AI.Retreat = 1; }
+}
+
 void autoPrepareWith(Tsyori& s, Campaign& c, Presenter& answers) {
   prep::Preparation p(s, c, answers);
+  masterTactics(s.D->k[kPlayerMaster]);
   acquireAffordable(s, p);
   placeStrongest(s, p);
   learnStrongestSkills(s, p, s.D->k[kPlayerMaster].Type);
@@ -83,39 +112,56 @@ void autoPrepare(Tsyori& s, Campaign& c) {
 
 namespace {
 
-// Plays the battle `b` has started to its end and runs the battle end,
-// again for every retry the answers allow. Returns what followed.
+// Plays the battles of one campaign run: each one started from the
+// preparation screen, played by the computer to its end, and its battle end.
 class Runner {
  public:
-  Runner(Tsyori& s, Campaign& c, const CampaignAutoplay& o, CampaignRun& run, AutoAnswers& answers, Battle& b)
-      : s_(s), c_(c), o_(o), run_(run), answers_(answers), b_(b) {}
+  Runner(Tsyori& s, Campaign& c, const CampaignAutoplay& o, CampaignRun& run, AutoAnswers& answers)
+      : s_(s), c_(c), o_(o), run_(run), answers_(answers), battle_(s, answers), p_(s, c, answers) {
+    installOpponent(battle_)->everyUnit = true;
+  }
 
-  AfterBattle play(CampaignBattle fought, int retries) {
-    AfterBattle next = AfterBattle::Retry;
-    int attempt = 0;
-    while (next == AfterBattle::Retry) {
-      std::uint64_t h = kFnvOffset;
-      while (!b_.resultPending() && b_.battleResult == Running && b_.turn < o_.maxTurns) {
-        b_.Tchange();
-        h = positionHash(b_, h);
-      }
-      fought.result = b_.battleResult;
-      fought.turns = b_.turn;
-      if (fought.free) fought.stage = s_.stageNo;
-      if (b_.battleResult == Running) b_.surrender();  // undecided: given up
-      mix(run_.hash, h);
-      answers_.retryAllowed = attempt < retries;
-      next = c_.BMend(b_);
-      fought.BP = c_.BP;
-      if (o_.onBattle) o_.onBattle(fought);
-      if (next == AfterBattle::Retry) ++attempt, ++fought.attempt;
-      count(fought, next == AfterBattle::Retry);
-    }
-    return next;
+  prep::Preparation& screen() { return p_; }
+
+  // A story battle of the current stage, after the preparer; what followed it.
+  std::optional<AfterBattle> storyBattle(int attempt) {
+    autoPrepareWith(s_, c_, answers_);
+    CampaignBattle fought{.stage = s_.storyStage, .attempt = attempt, .masterLv = masterLv()};
+    if (!p_.nextStage(battle_).done()) return std::nullopt;
+    return play(fought);
+  }
+
+  // A training battle: the party the game draws for this point of the story.
+  void freeBattle() {
+    autoPrepareWith(s_, c_, answers_);
+    CampaignBattle fought{.free = true, .masterLv = masterLv()};
+    if (p_.freeBattle(battle_).done()) play(fought);
   }
 
  private:
-  void count(const CampaignBattle& f, bool retried) {
+  i32 masterLv() const { return s_.D->creatures[s_.D->k[kPlayerMaster].Type].Lv; }
+
+  AfterBattle play(CampaignBattle fought) {
+    Battle& b = battle_;
+    std::uint64_t h = kFnvOffset;
+    while (!b.resultPending() && b.battleResult == Running && b.turn < o_.maxTurns) {
+      b.Tchange();
+      h = positionHash(b, h);
+    }
+    fought.result = b.battleResult;
+    fought.turns = b.turn;
+    if (fought.free) fought.stage = s_.stageNo;
+    if (b.battleResult == Running) b.surrender();  // undecided: given up
+    mix(run_.hash, h);
+    answers_.retryAllowed = false;  // the run retries from the preparation screen
+    const AfterBattle next = c_.BMend(b);
+    fought.BP = c_.BP;
+    if (o_.onBattle) o_.onBattle(fought);
+    count(fought);
+    return next;
+  }
+
+  void count(const CampaignBattle& f) {
     if (f.free) {
       ++run_.freeBattles;
       run_.freeWon += f.result == Won;
@@ -124,9 +170,11 @@ class Runner {
     ++run_.battles;
     if (f.result == Won) ++run_.won;
     else ++run_.lost;
-    if (retried) ++run_.retries;
-    if (retried && std::find(run_.retriedStages.begin(), run_.retriedStages.end(), f.stage) == run_.retriedStages.end())
-      run_.retriedStages.push_back(f.stage);
+    if (f.attempt > 0) {
+      ++run_.retries;
+      if (std::find(run_.retriedStages.begin(), run_.retriedStages.end(), f.stage) == run_.retriedStages.end())
+        run_.retriedStages.push_back(f.stage);
+    }
   }
 
   Tsyori& s_;
@@ -134,7 +182,8 @@ class Runner {
   const CampaignAutoplay& o_;
   CampaignRun& run_;
   AutoAnswers& answers_;
-  Battle& b_;
+  Battle battle_;
+  prep::Preparation p_;
 };
 
 }  // namespace
@@ -148,37 +197,20 @@ CampaignRun playCampaign(Tsyori& s, Campaign& c, std::uint32_t seed, i32 job, i3
   s.rng.Seed(seed);
 
   AutoAnswers answers;
-  Battle b(s, answers);
-  std::shared_ptr<Opponent> opponent = installOpponent(b);
-  opponent->everyUnit = true;
-  prep::Preparation p(s, c, answers);
+  Runner runner(s, c, options, run, answers);
+  prep::Preparation& p = runner.screen();
   if (!p.newGame(job, character).done()) return run;
-  Runner runner(s, c, options, run, answers, b);
 
-  auto masterLv = [&] { return s.D->creatures[s.D->k[kPlayerMaster].Type].Lv; };
-  bool stop = false;
-  while (!stop) {
+  while (true) {
     const i32 stage = s.storyStage;
     run.reached = stage;
-    AfterBattle next = AfterBattle::Preparation;
+    std::optional<AfterBattle> next = AfterBattle::Preparation;
+    int attempt = 0;
     for (int round = 0; round < options.rounds && next == AfterBattle::Preparation; ++round) {
-      if (round > 0) {
-        ++run.retries;  // the stage once more after training
-        for (int t = 0; t < options.training; ++t) {
-          autoPrepareWith(s, c, answers);
-          if (!p.freeBattle(b).done()) break;
-          runner.play({.free = true, .masterLv = masterLv()}, 0);
-        }
-      }
-      autoPrepareWith(s, c, answers);
-      const CampaignBattle fought{.stage = stage, .masterLv = masterLv()};
-      if (!p.nextStage(b).done()) {
-        stop = true;
-        break;
-      }
-      next = runner.play(fought, options.retries);
+      for (int t = 0; round > 0 && t < options.training; ++t) runner.freeBattle();
+      for (int r = 0; r <= options.retries && next == AfterBattle::Preparation; ++r) next = runner.storyBattle(attempt++);
     }
-    if (stop || next == AfterBattle::Preparation) break;  // still not won
+    if (next != AfterBattle::NextStage && next != AfterBattle::Credits) break;  // still not won
     if (next == AfterBattle::Credits) {
       if (stage == flow::kLastExtraStage) {
         run.completed = true;
