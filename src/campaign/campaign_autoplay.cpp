@@ -4,6 +4,7 @@
 #include <memory>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "ai/auto_battle.h"
 #include "ai/opponent.h"
@@ -154,10 +155,16 @@ class Runner {
     if (b.battleResult == Running) b.surrender();  // undecided: given up
     mix(run_.hash, h);
     answers_.retryAllowed = false;  // the run retries from the preparation screen
+    // The ending scene the battle end calls is passed on once the battle is
+    // reported, so that a log reads in the order things happened.
+    std::vector<i32> scenes;
+    auto playScene = std::exchange(c_.playScene, [&](i32 n) { scenes.push_back(n); });
     const AfterBattle next = c_.BMend(b);
+    c_.playScene = playScene;
     fought.BP = c_.BP;
     if (o_.onBattle) o_.onBattle(fought);
     count(fought);
+    for (i32 n : scenes) c_.scene(n);
     return next;
   }
 
