@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <cstdlib>
 #include <optional>
 #include <utility>
 
@@ -10,6 +9,7 @@
 #include "ai/opponent.h"
 #include "campaign/flow.h"
 #include "campaign/preparation.h"
+#include "data/stages/stage_definition.h"
 
 namespace sorvane {
 
@@ -61,35 +61,23 @@ void learnStrongestSkills(Tsyori& s, prep::Preparation& p, i32 entryNo) {
   for (int r : rows) p.learnSkill(entryNo, r);  // refused at the limit or without BP
 }
 
-// The computer settings a free-battle master of the same job fights with: left
-// at the defaults, the player's master would march straight at the enemy
-// master and fall within a few turns.
-void masterTactics(Tkst& master) {
-  struct Tactics {
-    i32 Ip;
-    byte Retreat;
-  };
-  // clang-format off
-  static constexpr Tactics kByJob[7] = {
-      {104, 0},  // 戦士: holds for three turns, then advances
-      {103, 0},  // 騎士
-      {104, 0},  // 狩人
-      {102, 1},  // 暗殺者: falls back when hurt
-      {105, 1},  // 魔術師
-      {6, 0},    // 治癒士: stays with its own
-      {104, 0},  // 精霊使い
-  };
-  // clang-format on
-  if (master.Type < kFirstMaster) return;
-  const Tactics& t = kByJob[jobOf(master.Type)];
-  master.AI.Ip = t.Ip;
-  master.AI.Retreat = t.Retreat;
-  if (const char* e = std::getenv("CF_IP")) { master.AI.Ip = std::atoi(e); master.AI.Retreat = 1; }
+// How the player's master moves when the computer plays it. Left at the
+// defaults (advance on the enemy master) it walks into the enemy's reach and
+// falls within a few turns; it keeps out of the enemies' reach instead and
+// falls back when hurt, and lets its creatures fight. Only where the stage is
+// won by reaching the rightmost column does it advance.
+void masterTactics(Tsyori& s) {
+  constexpr i32 kAdvance = 1, kEvade = 2;
+  constexpr i32 kReachTheLastColumn = 1;
+  const stages::StageDef* stage = stages::FindStoryStage(s.storyStage);
+  TAI& ai = s.D->k[kPlayerMaster].AI;
+  ai.Ip = stage && stage->win == kReachTheLastColumn ? kAdvance : kEvade;
+  ai.Retreat = 1;
 }
 
 void autoPrepareWith(Tsyori& s, Campaign& c, Presenter& answers) {
   prep::Preparation p(s, c, answers);
-  masterTactics(s.D->k[kPlayerMaster]);
+  masterTactics(s);
   acquireAffordable(s, p);
   placeStrongest(s, p);
   learnStrongestSkills(s, p, s.D->k[kPlayerMaster].Type);
