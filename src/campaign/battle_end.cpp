@@ -79,17 +79,13 @@ AfterBattle Campaign::BMend(Battle& b) {
   const AfterBattle next = flow::whatFollows(b.battleResult, b.s.storyBattle == 1, b.s.storyStage, retry);
   switch (next) {
     case AfterBattle::NextStage:
-    case AfterBattle::Credits:
-      nextStoryStage(b, *this, next);
-      break;
+    case AfterBattle::Credits: nextStoryStage(b, *this, next); break;
     case AfterBattle::Retry:
       // The same stage on the same map once more, from turn 0 with the same team first.
       b.s.StageSetup();
       b.restartBattle();
       break;
-    case AfterBattle::Preparation:
-      backToPreparation(b);
-      break;
+    case AfterBattle::Preparation: backToPreparation(b); break;
   }
   return next;
 }

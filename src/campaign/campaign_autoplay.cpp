@@ -47,7 +47,8 @@ void placeStrongest(Tsyori& s, prep::Preparation& p) {
   std::stable_sort(owned.begin(), owned.end(), [&](i32 a, i32 b) { return power(a) > power(b); });
   for (int slot = 1; slot <= prep::kCircles; ++slot)
     if (d.k[slot].Type != 0) p.remove(slot);
-  for (int slot = 1; slot <= prep::kCircles && std::size_t(slot) <= owned.size(); ++slot) p.place(slot, owned[slot - 1]);
+  for (int slot = 1; slot <= prep::kCircles && std::size_t(slot) <= owned.size(); ++slot)
+    p.place(slot, owned[slot - 1]);
 }
 
 void learnStrongestSkills(Tsyori& s, prep::Preparation& p, i32 entryNo) {
@@ -203,7 +204,8 @@ CampaignRun playCampaign(Tsyori& s, Campaign& c, std::uint32_t seed, i32 job, i3
     int attempt = 0;
     for (int round = 0; round < options.rounds && next == AfterBattle::Preparation; ++round) {
       for (int t = 0; round > 0 && t < options.training; ++t) runner.freeBattle();
-      for (int r = 0; r <= options.retries && next == AfterBattle::Preparation; ++r) next = runner.storyBattle(attempt++);
+      for (int r = 0; r <= options.retries && next == AfterBattle::Preparation; ++r)
+        next = runner.storyBattle(attempt++);
     }
     if (next != AfterBattle::NextStage && next != AfterBattle::Credits) break;  // still not won
     if (next == AfterBattle::Credits) {

@@ -30,23 +30,23 @@
 namespace sorvane {
 
 struct CampaignBattle {
-  i32 stage = 0;            // story stage, or the free battle's GROUP * 100 + PARTY
-  bool free = false;        // a training battle
-  int attempt = 0;          // 0 the first try, 1.. the retries
-  i32 result = Running;     // Running: undecided after the turn limit, given up
+  i32 stage = 0;         // story stage, or the free battle's GROUP * 100 + PARTY
+  bool free = false;     // a training battle
+  int attempt = 0;       // 0 the first try, 1.. the retries
+  i32 result = Running;  // Running: undecided after the turn limit, given up
   i32 turns = 0;
-  i32 masterLv = 0;         // the master's catalogue level before the battle
-  i32 BP = 0;               // after the battle end
+  i32 masterLv = 0;  // the master's catalogue level before the battle
+  i32 BP = 0;        // after the battle end
 };
 
 struct CampaignRun {
   i32 job = 0, character = 0;
   int battles = 0, won = 0, lost = 0, retries = 0;  // story battles; lost: every one not won
-  int freeBattles = 0, freeWon = 0;                // training
-  i32 reached = 0;          // the last story stage fought
-  bool completed = false;   // the campaign and the extra stages finished
+  int freeBattles = 0, freeWon = 0;                 // training
+  i32 reached = 0;                                  // the last story stage fought
+  bool completed = false;                           // the campaign and the extra stages finished
   i32 BP = 0;
-  std::uint64_t hash = 0;   // the course of every battle; the same for the same seed
+  std::uint64_t hash = 0;  // the course of every battle; the same for the same seed
   std::vector<i32> retriedStages;
 };
 

@@ -22,7 +22,9 @@ const char* methodName(i32 sh) {
   }
 }
 
-const Tcst& entryOf(const Tdeta& d, const Tkst& u) { return d.creatures[u.Type >= 0 && u.Type < kCreatureCount ? u.Type : 0]; }
+const Tcst& entryOf(const Tdeta& d, const Tkst& u) {
+  return d.creatures[u.Type >= 0 && u.Type < kCreatureCount ? u.Type : 0];
+}
 
 // The skills an entry has learned, in list order, as many as the unit holds.
 std::vector<i32> learnedSkills(const Tcst& entry, std::size_t length) {
@@ -68,13 +70,14 @@ std::string exportParty(const Tsyori& s) {
   const Tdeta& d = *s.D;
   const Tkst& master = d.k[kPlayerMaster];
   const Tcst& masterEntry = entryOf(d, master);
-  std::string out = "// The party of " + std::string(master.N.str()) + " (entry " + std::to_string(master.Type) + "), at level 50.\n";
+  std::string out =
+      "// The party of " + std::string(master.N.str()) + " (entry " + std::to_string(master.Type) + "), at level 50.\n";
 
   const std::vector<i32> masterSkills = learnedSkills(masterEntry, 8);
   const std::vector<i32> abilities = heldAbilities(masterEntry);
   out += "{.slot = " + std::to_string(kSideOneMaster) + ", .entry = " + std::to_string(master.Type) +
-         ", .lv = " + std::to_string(kExportLevel) + ", .N = " + quoted(kMasterName) + ", .G = " +
-         std::to_string(master.G) + ", .SH = " + methodName(master.SH);
+         ", .lv = " + std::to_string(kExportLevel) + ", .N = " + quoted(kMasterName) +
+         ", .G = " + std::to_string(master.G) + ", .SH = " + methodName(master.SH);
   if (!masterSkills.empty()) out += ", .W = " + list(masterSkills);
   if (!abilities.empty()) out += ", .TN = " + list(abilities);
   out += ", .ai = {Ip(1)}}," + comment(master.N.str(), d, masterSkills) + "\n";

@@ -8,7 +8,7 @@ AfterBattle whatFollows(i32 battleResult, bool storyBattle, i32 storyStage, bool
   if (battleResult == Won) {
     if (!storyBattle) return AfterBattle::Preparation;
     return storyStage == kLastCampaignStage || storyStage == kLastExtraStage ? AfterBattle::Credits
-                                                                            : AfterBattle::NextStage;
+                                                                             : AfterBattle::NextStage;
   }
   if (asksRetry(battleResult) && retry) return AfterBattle::Retry;
   return AfterBattle::Preparation;

@@ -90,7 +90,8 @@ Result Preparation::place(int slot, i32 type) {
   if (type < 0 || type > kLastCreatureType) return Result::refused("creature types are 0..103");
   if (type > 0) {
     for (int i = 1; i <= kCircles; ++i)
-      if (d.k[i].Type == type) return Result::refused(d.creatures[type].Name + " already sits in circle " + std::to_string(i));
+      if (d.k[i].Type == type)
+        return Result::refused(d.creatures[type].Name + " already sits in circle " + std::to_string(i));
   }
   if (type > 0 && d.acquired[type] != 0) screen_.SE(Sound::Place);
   s_.SetK(slot, type, 0);
@@ -110,14 +111,16 @@ Result Preparation::remove(int slot) {
 
 Result Preparation::learnSkill(i32 entryNo, int row) {
   Tdeta& d = *s_.D;
-  if (!shownEntry(entryNo)) return Result::refused("entry " + std::to_string(entryNo) + " is neither the master's nor an acquired creature");
+  if (!shownEntry(entryNo))
+    return Result::refused("entry " + std::to_string(entryNo) + " is neither the master's nor an acquired creature");
   Tcst& entry = d.creatures[entryNo];
   if (row < 0 || std::size_t(row) >= entry.Sk.size() || entry.Sk[row] == 0)
     return Result::refused(entry.Name + " has no skill in row " + std::to_string(row));
   const Twst& skill = d.skills[entry.Sk[row]];
   if (entry.SkL.at(row) != 0) return Result::refused(entry.Name + " already knows " + skill.Name);
   const bool master = entryNo >= kFirstMaster;
-  if (!master && learnedSkills(entry) >= kCreatureSkillLimit) return refuse("クリーチャーが覚えられる技は5つまでです。");
+  if (!master && learnedSkills(entry) >= kCreatureSkillLimit)
+    return refuse("クリーチャーが覚えられる技は5つまでです。");
   if (master && learnedSkills(entry) >= kMasterSkillLimit) return refuse("マスターが覚えられる技は8つまでです。");
   const i32 price = skill.Cost;
   if (c_.BP < price) return refuse("BPが足りません。");
@@ -132,7 +135,8 @@ Result Preparation::learnSkill(i32 entryNo, int row) {
 
 Result Preparation::forgetSkill(i32 entryNo, int row) {
   Tdeta& d = *s_.D;
-  if (!shownEntry(entryNo)) return Result::refused("entry " + std::to_string(entryNo) + " is neither the master's nor an acquired creature");
+  if (!shownEntry(entryNo))
+    return Result::refused("entry " + std::to_string(entryNo) + " is neither the master's nor an acquired creature");
   Tcst& entry = d.creatures[entryNo];
   if (row < 0 || std::size_t(row) >= entry.Sk.size() || entry.Sk[row] == 0)
     return Result::refused(entry.Name + " has no skill in row " + std::to_string(row));
@@ -147,9 +151,11 @@ Result Preparation::forgetSkill(i32 entryNo, int row) {
 
 Result Preparation::toggleAbility(i32 entryNo, int row) {
   Tdeta& d = *s_.D;
-  if (!shownEntry(entryNo)) return Result::refused("entry " + std::to_string(entryNo) + " is neither the master's nor an acquired creature");
+  if (!shownEntry(entryNo))
+    return Result::refused("entry " + std::to_string(entryNo) + " is neither the master's nor an acquired creature");
   Tcst& entry = d.creatures[entryNo];
-  if (row < 0 || std::size_t(row) >= entry.Ab.size()) return Result::refused(entry.Name + " has no ability in row " + std::to_string(row));
+  if (row < 0 || std::size_t(row) >= entry.Ab.size())
+    return Result::refused(entry.Name + " has no ability in row " + std::to_string(row));
   const std::string& name = d.abilityName(entry.Ab[row]);
   switch (entry.AbL[row]) {
     case Learned:
@@ -167,13 +173,13 @@ Result Preparation::toggleAbility(i32 entryNo, int row) {
       setListValue(entry.AbL, std::size_t(row), i32{Learned});
       screen_.SE(Sound::Success);
       return Result::ok();
-    default:
-      return Result::refused(name + " is innate");
+    default: return Result::refused(name + " is innate");
   }
 }
 
 Result Preparation::setMethod(i32 method) {
-  if (method != MagicStone && method != MagicCircle) return Result::refused("summoning methods are 1 (魔石召喚) and 2 (魔法円召喚)");
+  if (method != MagicStone && method != MagicCircle)
+    return Result::refused("summoning methods are 1 (魔石召喚) and 2 (魔法円召喚)");
   screen_.SE(Sound::Filter);
   s_.D->k[kPlayerMaster].SH = method;
   return Result::ok();
@@ -181,7 +187,8 @@ Result Preparation::setMethod(i32 method) {
 
 Result Preparation::chooseMaster(i32 job, i32 character) {
   Tdeta& d = *s_.D;
-  if (s_.storyStage < flow::kFirstExtraStage) return Result::refused("the job and character are chosen in the extra stages");
+  if (s_.storyStage < flow::kFirstExtraStage)
+    return Result::refused("the job and character are chosen in the extra stages");
   if (job < 0 || job >= kJobs || character < 0 || character >= kCharacters)
     return Result::refused("jobs are 0..6, characters 0..10");
   const i32 current = d.k[kPlayerMaster].Type;

@@ -32,12 +32,12 @@ struct Result {
   static Result cancelled() { return {Outcome::Cancelled, {}}; }
 };
 
-inline constexpr int kCircles = 6;          // creature slots 1..6
+inline constexpr int kCircles = 6;  // creature slots 1..6
 inline constexpr i32 kLastCreatureType = 103;
 inline constexpr i32 kAbilityPrice = 5;
 inline constexpr int kCreatureSkillLimit = 5;
 inline constexpr int kMasterSkillLimit = 8;
-inline constexpr int kAbilityLimit = 2;     // innate and learned abilities, a usable ability counted
+inline constexpr int kAbilityLimit = 2;  // innate and learned abilities, a usable ability counted
 
 // BP a defeated creature costs: (summon time + summon cost - 1) * 5.
 i32 acquirePrice(const Tcst& entry);

@@ -7,10 +7,10 @@
 
 namespace sorvane::scene {
 
-inline constexpr i32 Prologue = 100;        // a new game is set up ("#settei")
-inline constexpr i32 CampaignEnding = 15;   // the last campaign stage is won ("#roll")
-inline constexpr i32 ExtraOpening = 50;     // before the first extra stage ("#sentou")
-inline constexpr i32 ExtraEnding = 70;      // the last extra stage is won ("#roll")
+inline constexpr i32 Prologue = 100;       // a new game is set up ("#settei")
+inline constexpr i32 CampaignEnding = 15;  // the last campaign stage is won ("#roll")
+inline constexpr i32 ExtraOpening = 50;    // before the first extra stage ("#sentou")
+inline constexpr i32 ExtraEnding = 70;     // the last extra stage is won ("#roll")
 
 // The scene before the battle of campaign stage N (0..14) ("#sentou").
 constexpr i32 beforeStage(i32 stage) { return stage; }

@@ -1,8 +1,9 @@
 // A short campaign played by the computer: the scenes come in the order of
 // the story, and the same seed plays the same campaign.
+#include "campaign/campaign_autoplay.h"
+
 #include <vector>
 
-#include "campaign/campaign_autoplay.h"
 #include "campaign/scenes.h"
 #include "campaign_fixture.h"
 

@@ -1,9 +1,10 @@
 // The party export: the rows it writes, pasted into a stage definition, set
 // up the same party on side 1.
+#include "campaign/enemy_export.h"
+
 #include <string>
 #include <vector>
 
-#include "campaign/enemy_export.h"
 #include "campaign_fixture.h"
 #include "data/stages/stage_definition.h"
 

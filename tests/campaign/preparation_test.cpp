@@ -1,10 +1,11 @@
 // The preparation screen's operations: prices, refusals that change nothing,
 // learning and forgetting, the new-game reset and the extra-stage set-up.
+#include "campaign/preparation.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "campaign/preparation.h"
 #include "campaign/scenes.h"
 #include "campaign_fixture.h"
 #include "rules/recording_presenter.h"
@@ -75,17 +76,33 @@ TEST_F(PreparationTest, RefusalsAndNoAnswersChangeNothing) {
   };
   const i32 kou = kKou;
   const std::vector<Case> cases = {
-      {"acquire without the BP", [](Party& t) { t.d().defeated[kYukinko] = 1; t.campaign.BP = 14; },
+      {"acquire without the BP",
+       [](Party& t) {
+         t.d().defeated[kYukinko] = 1;
+         t.campaign.BP = 14;
+       },
        [](Party& t) { return t.p.acquire(kYukinko); }, prep::Outcome::Refused,
        "[雪ん子]を取得するには[15]のBPが必要です。"},
-      {"acquire answered no", [](Party& t) { t.d().defeated[kYukinko] = 1; t.campaign.BP = 99; },
+      {"acquire answered no",
+       [](Party& t) {
+         t.d().defeated[kYukinko] = 1;
+         t.campaign.BP = 99;
+       },
        [](Party& t) { return t.p.acquire(kYukinko); }, prep::Outcome::Cancelled, ""},
       {"acquire a creature never defeated", [](Party& t) { t.campaign.BP = 99; },
        [](Party& t) { return t.p.acquire(kYukinko); }, prep::Outcome::Refused, nullptr},
-      {"a sixth creature skill", [kou](Party& t) { t.learnedCount(kou, 5); t.campaign.BP = 999; },
+      {"a sixth creature skill",
+       [kou](Party& t) {
+         t.learnedCount(kou, 5);
+         t.campaign.BP = 999;
+       },
        [kou](Party& t) { return t.p.learnSkill(kou, t.row(kou, 0)); }, prep::Outcome::Refused,
        "クリーチャーが覚えられる技は5つまでです。"},
-      {"a ninth master skill", [](Party& t) { t.learnedCount(kWarrior, 8); t.campaign.BP = 999; },
+      {"a ninth master skill",
+       [](Party& t) {
+         t.learnedCount(kWarrior, 8);
+         t.campaign.BP = 999;
+       },
        [](Party& t) { return t.p.learnSkill(kWarrior, t.row(kWarrior, 0)); }, prep::Outcome::Refused,
        "マスターが覚えられる技は8つまでです。"},
       {"a skill without the BP", [](Party& t) { t.campaign.BP = 0; },
@@ -93,9 +110,10 @@ TEST_F(PreparationTest, RefusalsAndNoAnswersChangeNothing) {
        "BPが足りません。"},
       {"a skill answered no", [](Party& t) { t.campaign.BP = 999; },
        [](Party& t) { return t.p.learnSkill(kWarrior, t.row(kWarrior, 0)); }, prep::Outcome::Cancelled, ""},
-      {"forgetting answered no", [](Party&) {},
-       [](Party& t) { return t.p.forgetSkill(kWarrior, t.row(kWarrior, 1)); }, prep::Outcome::Cancelled, ""},
-      {"a third ability", [](Party& t) {
+      {"forgetting answered no", [](Party&) {}, [](Party& t) { return t.p.forgetSkill(kWarrior, t.row(kWarrior, 1)); },
+       prep::Outcome::Cancelled, ""},
+      {"a third ability",
+       [](Party& t) {
          t.campaign.BP = 99;
          std::vector<i32> states = t.entry(kWarrior).AbL.toVector();
          states[1] = 1;  // innate 0 and a learned one: two held
@@ -105,22 +123,22 @@ TEST_F(PreparationTest, RefusalsAndNoAnswersChangeNothing) {
        "マスターが覚えられる特殊能力は2つまでです。"},
       {"an ability without the BP", [](Party& t) { t.campaign.BP = 4; },
        [](Party& t) { return t.p.toggleAbility(kWarrior, 1); }, prep::Outcome::Refused, "BPが足りません。"},
-      {"an innate ability", [](Party& t) { t.campaign.BP = 99; },
-       [kou](Party& t) { return t.p.toggleAbility(kou, 0); }, prep::Outcome::Refused, nullptr},
+      {"an innate ability", [](Party& t) { t.campaign.BP = 99; }, [kou](Party& t) { return t.p.toggleAbility(kou, 0); },
+       prep::Outcome::Refused, nullptr},
       {"a creature already in another circle", [kou](Party& t) { t.state->SetK(1, kou, 0); },
        [kou](Party& t) { return t.p.place(3, kou); }, prep::Outcome::Refused, nullptr},
-      {"removing from an empty circle", [](Party&) {},
-       [](Party& t) { return t.p.remove(4); }, prep::Outcome::Refused, nullptr},
+      {"removing from an empty circle", [](Party&) {}, [](Party& t) { return t.p.remove(4); }, prep::Outcome::Refused,
+       nullptr},
       {"a job outside the extra stages", [](Party& t) { t.d().jobOpen[2] = 1; },
        [](Party& t) { return t.p.chooseMaster(2, 0); }, prep::Outcome::Refused, nullptr},
-      {"a job not cleared", [](Party& t) { t.state->storyStage = 50; },
-       [](Party& t) { return t.p.chooseMaster(2, 0); }, prep::Outcome::Refused, nullptr},
+      {"a job not cleared", [](Party& t) { t.state->storyStage = 50; }, [](Party& t) { return t.p.chooseMaster(2, 0); },
+       prep::Outcome::Refused, nullptr},
       {"a character not open", [](Party& t) { t.state->storyStage = 50; },
        [](Party& t) { return t.p.chooseMaster(0, 3); }, prep::Outcome::Refused, nullptr},
       {"the extra stages answered no", [](Party& t) { t.d().jobOpen[0] = 1; },
        [](Party& t) { return t.p.enterExtraStages(); }, prep::Outcome::Cancelled, ""},
-      {"the extra stages before any clear", [](Party&) {},
-       [](Party& t) { return t.p.enterExtraStages(); }, prep::Outcome::Refused, nullptr},
+      {"the extra stages before any clear", [](Party&) {}, [](Party& t) { return t.p.enterExtraStages(); },
+       prep::Outcome::Refused, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

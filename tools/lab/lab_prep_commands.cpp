@@ -107,8 +107,8 @@ std::string Lab::printParty(const Args& a) {
     for (std::size_t s = 0; s < e.Sk.size(); ++s)
       if (e.SkL.at(s) != 0) learned.push_back(e.Sk[s]);
     out_ << i << " " << u.Type << " " << u.N.str() << " Lv=" << e.Lv << " Exp=" << e.Exp
-         << " skills=" << joinList(learned.begin(), learned.end()) << " abilities=" << joinList(e.AbL.begin(), e.AbL.end())
-         << "\n";
+         << " skills=" << joinList(learned.begin(), learned.end())
+         << " abilities=" << joinList(e.AbL.begin(), e.AbL.end()) << "\n";
   }
   return {};
 }
@@ -126,8 +126,9 @@ std::string Lab::cmdCampaign(const Args& a) {
   CampaignAutoplay options;
   options.retries = kDefaultRetries;
   options.onBattle = [this](const CampaignBattle& f) {
-    out_ << (f.free ? "free" : "battle") << " stage=" << f.stage << " attempt=" << f.attempt << " result=" << resultName(f.result)
-         << " turns=" << f.turns << " lv=" << f.masterLv << " bp=" << f.BP << "\n";
+    out_ << (f.free ? "free" : "battle") << " stage=" << f.stage << " attempt=" << f.attempt
+         << " result=" << resultName(f.result) << " turns=" << f.turns << " lv=" << f.masterLv << " bp=" << f.BP
+         << "\n";
   };
   auto scenesBefore = campaign_.playScene;
   campaign_.playScene = [this](i32 scene) { out_ << "scene " << scene << "\n"; };
