@@ -65,14 +65,16 @@ void learnStrongestSkills(Tsyori& s, prep::Preparation& p, i32 entryNo) {
 // How the player's master moves when the computer plays it. Left at the
 // defaults (advance on the enemy master) it walks into the enemy's reach and
 // falls within a few turns; it keeps out of the enemies' reach instead and
-// falls back when hurt, and lets its creatures fight. Only where the stage is
-// won by reaching the rightmost column does it advance.
+// falls back when hurt, and lets its creatures fight. The computer has no
+// notion of a stage won by reaching the rightmost column (only the player's
+// master wins that way): advancing there runs the master into the defenders'
+// line, so it hangs back and the stage is won by defeating the defenders.
 void masterTactics(Tsyori& s) {
-  constexpr i32 kAdvance = 1, kEvade = 2;
+  constexpr i32 kEvade = 2, kHangBack = 8;
   constexpr i32 kReachTheLastColumn = 1;
   const stages::StageDef* stage = stages::FindStoryStage(s.storyStage);
   TAI& ai = s.D->k[kPlayerMaster].AI;
-  ai.Ip = stage && stage->win == kReachTheLastColumn ? kAdvance : kEvade;
+  ai.Ip = stage && stage->win == kReachTheLastColumn ? kHangBack : kEvade;
   ai.Retreat = 1;
 }
 

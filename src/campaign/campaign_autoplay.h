@@ -9,16 +9,14 @@
 //   3. learn: for the master, then circles 1..6, the unlearned skills with the
 //      most power first, each one the BP and the skill limit allow.
 //
-// The player's master fights with the computer settings a free-battle master
-// of its job has (left at the defaults it would march straight at the enemy
-// master). A battle still undecided after `maxTurns` turns is given up
-// (surrendered) and counts as not won. A story battle that is not won is
-// tried again from the preparation screen (the retry question answered no,
-// then "進む" after the preparer) up to `retries` times; a stage still not
-// won then sends the party to train, as a player would: `training` free
-// battles (the game's own draw of party and map), then the stage again with
-// its retries, at most `rounds` rounds in all. The run stops at a stage that
-// is still not won after them.
+// The player's master keeps out of the enemies' reach and falls back when
+// hurt (left at the defaults it would march straight at the enemy master);
+// on a stage won by reaching the rightmost column it hangs back. A battle still undecided after `maxTurns` turns is
+// given up (surrendered) and counts as not won. A story battle that is not won is tried again from the preparation
+// screen (the retry question answered no, then "進む" after the preparer) up to `retries` times; a stage still not won
+// then sends the party to train, as a player would: `training` free battles (the game's own draw of party and map),
+// then the stage again with its retries, at most `rounds` rounds in all. The run stops at a stage that is still not won
+// after them.
 #pragma once
 
 #include <cstdint>
