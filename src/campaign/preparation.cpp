@@ -206,6 +206,15 @@ Result Preparation::chooseMaster(i32 job, i32 character) {
   return Result::ok();
 }
 
+Result Preparation::chooseExtraStage(i32 n) {
+  if (s_.storyStage < flow::kFirstExtraStage) return Result::refused("extra stages are chosen in the extra stages");
+  if (s_.D->extraOpen == 0) return Result::refused("the extra stages are chosen once the last one has been won");
+  if (n < 1 || n > flow::kLastExtraStage - flow::kFirstExtraStage + 1) return Result::refused("extra stages are 1..20");
+  screen_.SE(Sound::Filter);
+  s_.storyStage = flow::kFirstExtraStage + n - 1;
+  return Result::ok();
+}
+
 Result Preparation::newGame(i32 job, i32 character) {
   if (job < 0 || job >= kJobs || character < 0 || character >= kCharacters)
     return Result::refused("jobs are 0..6, characters 0..10");

@@ -63,6 +63,8 @@ class Preparation {
   Result setMethod(i32 method);
   // The master's job (0..6) and character (0..10), in the extra stages only.
   Result chooseMaster(i32 job, i32 character);
+  // The extra stage to fight next, 1..20 ("裏1面".."裏20面"), once every extra stage has been won.
+  Result chooseExtraStage(i32 n);
   // A new game with this job and character: AAA, the prologue, the preparation screen.
   Result newGame(i32 job, i32 character);
   // The extra stages (asks first): UUU and the preparation screen.

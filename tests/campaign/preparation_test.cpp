@@ -241,6 +241,10 @@ TEST_F(PreparationTest, TheExtraStagesStartWithTheFirstClearedJobAtLevelFifty) {
   EXPECT_EQ(campaign.BP, 44);
   ASSERT_TRUE(p.chooseMaster(5, 0).done());
   EXPECT_EQ(d().k[0].Type, masterEntry(0, 5));
+  EXPECT_FALSE(p.chooseExtraStage(7).done()) << "only once every extra stage has been won";
+  d().extraOpen = 1;
+  ASSERT_TRUE(p.chooseExtraStage(7).done());
+  EXPECT_EQ(state->storyStage, 56);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ std::string hex(std::uint64_t v) {
 std::string Lab::cmdPrep(const Args& a) {
   static const char* kUsage =
       "usage: prep acquire T | place SLOT T | remove SLOT | learn T POS | forget T POS | ability T POS | method M | "
-      "job J C | next | free [GROUP PARTY] | newgame J C | extra";
+      "job J C | stage N | next | free [GROUP PARTY] | newgame J C | extra";
   std::vector<i32> n;
   if (a.empty() || !parseAll(a, 1, n)) return kUsage;
   const std::string& what = a[0];
@@ -63,6 +63,7 @@ std::string Lab::cmdPrep(const Args& a) {
   else if (what == "ability" && args(2)) r = p.toggleAbility(n[0], n[1]);
   else if (what == "method" && args(1)) r = p.setMethod(n[0]);
   else if (what == "job" && args(2)) r = p.chooseMaster(n[0], n[1]);
+  else if (what == "stage" && args(1)) r = p.chooseExtraStage(n[0]);
   else if (what == "newgame" && args(2)) r = p.newGame(n[0], n[1]);
   else if (what == "extra" && args(0)) r = p.enterExtraStages();
   else if (what == "next" && args(0)) {
