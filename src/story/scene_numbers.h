@@ -4,16 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "campaign/scenes.h"
 #include "story/script.h"
 
 namespace sorvane::story::scenes {
 
-inline constexpr int kPrologue = 100;       // after a new game, before the preparation screen
-inline constexpr int kCampaignEnding = 15;  // after the last campaign stage, before the credits
-inline constexpr int kExtraOpening = 50;    // before the first extra stage
-inline constexpr int kExtraEnding = 70;     // after the last extra stage, before the credits
+// Where the campaign plays them is in campaign/scenes.h.
 inline constexpr int kCampaignStages = 15;  // scenes 0..14 come before campaign stages 0..14
-constexpr int beforeStage(int stage) { return stage; }
 
 inline std::string entryName(int scene) { return "story" + std::to_string(scene) + ".dat"; }
 
@@ -24,11 +21,11 @@ struct SceneUse {
 
 // Every scene the game plays, with the follow-up its place needs.
 inline std::vector<SceneUse> AllScenes() {
-  std::vector<SceneUse> all{{kPrologue, FollowUp::Preparation}};
-  for (int s = 0; s < kCampaignStages; ++s) all.push_back({beforeStage(s), FollowUp::Battle});
-  all.push_back({kCampaignEnding, FollowUp::Credits});
-  all.push_back({kExtraOpening, FollowUp::Battle});
-  all.push_back({kExtraEnding, FollowUp::Credits});
+  std::vector<SceneUse> all{{scene::Prologue, FollowUp::Preparation}};
+  for (int s = 0; s < kCampaignStages; ++s) all.push_back({scene::beforeStage(s), FollowUp::Battle});
+  all.push_back({scene::CampaignEnding, FollowUp::Credits});
+  all.push_back({scene::ExtraOpening, FollowUp::Battle});
+  all.push_back({scene::ExtraEnding, FollowUp::Credits});
   return all;
 }
 
