@@ -22,6 +22,7 @@ size_t memRead(void* dst, size_t size, size_t count, void* source) {
   auto* m = static_cast<Memory*>(source);
   if (size == 0) return 0;
   size_t n = std::min(count, (m->size - m->pos) / size);
+  if (n == 0) return 0;  // an empty file has no data pointer to copy from
   std::memcpy(dst, m->data + m->pos, n * size);
   m->pos += n * size;
   return n;
