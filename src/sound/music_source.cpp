@@ -31,6 +31,7 @@ void decodeBlock(MusicSource& source, int16_t* out, int frames, bool& loop, bool
     if (jump) want = static_cast<int>(jump->before);
     int got = readFully(source, out + 2 * filled, want);
     filled += got;
+    resetPassedLoops(source.loops, source.uses, source.tell());
     if (got < want) {
       source.seek(0);
       if (!loop || (emptyPass && got == 0)) {
