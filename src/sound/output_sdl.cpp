@@ -25,7 +25,7 @@ bool openDevice() {
 bool SdlOutput::open(MusicStream* stream) {
   if (!openDevice()) {
     std::cerr << "sound: no audio device (" << SDL_GetError() << "), playing silently\n";
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);  // over SDL_AUDIODRIVER too
     if (!openDevice()) {
       std::cerr << "sound: the dummy audio driver did not open either (" << SDL_GetError() << ")\n";
       return false;
