@@ -7,10 +7,10 @@
 
 namespace sorvane::sound {
 
-constexpr int kRate = 44100;                   // frames per second everywhere in the mixer
-constexpr int64_t kLevelUnit = 2822400;        // one step of the level's integer part
+constexpr int kRate = 44100;                     // frames per second everywhere in the mixer
+constexpr int64_t kLevelUnit = 2822400;          // one step of the level's integer part
 constexpr int64_t kLevelOne = 256 * kLevelUnit;  // level 1.0
-constexpr int kMaxVolumeStep = 25;             // the settings' volume scale is 0..25
+constexpr int kMaxVolumeStep = 25;               // the settings' volume scale is 0..25
 constexpr int kDefaultVolumeStep = 12;
 
 // A volume step 0..25 as a mixer track volume 0..255 (step * 4 %, to the nearest integer).

@@ -30,8 +30,9 @@ size_t memRead(void* dst, size_t size, size_t count, void* source) {
 
 int memSeek(void* source, ogg_int64_t offset, int whence) {
   auto* m = static_cast<Memory*>(source);
-  ogg_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<ogg_int64_t>(m->pos)
-                                                                  : static_cast<ogg_int64_t>(m->size);
+  ogg_int64_t base = whence == SEEK_SET   ? 0
+                     : whence == SEEK_CUR ? static_cast<ogg_int64_t>(m->pos)
+                                          : static_cast<ogg_int64_t>(m->size);
   ogg_int64_t to = base + offset;
   if (to < 0 || to > static_cast<ogg_int64_t>(m->size)) return -1;
   m->pos = static_cast<size_t>(to);
@@ -117,13 +118,13 @@ int OggData::read(int16_t* out, int frames) {
     if (++given == frames) return given;
   }
   // Source frames wanted, at most a scratch buffer's worth.
-  int wantFrames = std::min((frames - given + s->factor - 1) / s->factor,
-                            static_cast<int>(s->scratch.size()) / s->channels);
+  int wantFrames =
+      std::min((frames - given + s->factor - 1) / s->factor, static_cast<int>(s->scratch.size()) / s->channels);
   int section = 0;
   long bytes = OV_HOLE;
   for (int tries = 0; bytes == OV_HOLE && tries < 8; ++tries)  // a gap in the stream: go on after it
-    bytes = ov_read(&s->file, reinterpret_cast<char*>(s->scratch.data()), wantFrames * s->channels * 2, 0, 2, 1,
-                    &section);
+    bytes =
+        ov_read(&s->file, reinterpret_cast<char*>(s->scratch.data()), wantFrames * s->channels * 2, 0, 2, 1, &section);
   if (bytes <= 0) {
     if (bytes < 0) s->broken = true;
     return given;

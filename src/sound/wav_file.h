@@ -18,9 +18,9 @@ class SoundFileError : public std::runtime_error {
 };
 
 struct WavSound {
-  int channels = 0;       // 1 or 2
-  int bitsPerSample = 0;  // 8 or 16
-  int rate = 0;           // frames per second
+  int channels = 0;                  // 1 or 2
+  int bitsPerSample = 0;             // 8 or 16
+  int rate = 0;                      // frames per second
   std::span<const uint8_t> samples;  // inside the bytes given to parseWav
 };
 

@@ -1,12 +1,12 @@
 // The game's sound output on SDL's dummy driver: it opens where there is no
 // sound card, plays effects and music, and a missing game folder only means
 // silence.
+#include "sound/game_sound.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
-
-#include "sound/game_sound.h"
 
 namespace sorvane {
 namespace {
@@ -17,7 +17,7 @@ TEST(GameSound, PlaysOnTheDummyDriverWithoutASoundCard) {
   EXPECT_EQ(sound.driver(), "dummy");  // the tests run with SDL_AUDIODRIVER=dummy
   sound.effect(Sound::Confirm);
   sound.effect(31);
-  sound.effect(4);   // not an effect channel: logged, nothing else
+  sound.effect(4);  // not an effect channel: logged, nothing else
   sound.effect(50);
   sound.music(Music::title());
   sound.music(Music::storyBattle(14));

@@ -1,13 +1,15 @@
 // The mixer's integer arithmetic against values worked out by hand.
-#include <gtest/gtest.h>
-
 #include "sound/levels.h"
+
+#include <gtest/gtest.h>
 
 namespace sorvane::sound {
 namespace {
 
 TEST(VolumeSteps, TrackVolumesAreFourPercentStepsOf255) {
-  struct Case { int step, volume; };
+  struct Case {
+    int step, volume;
+  };
   for (Case c : {Case{0, 0}, Case{1, 10}, Case{12, 122}, Case{13, 133}, Case{25, 255}})
     EXPECT_EQ(trackVolume(c.step), c.volume) << "step " << c.step;
 }
@@ -66,7 +68,12 @@ TEST(LevelRamp, ShortDurationsJumpAndTargetsAreClamped) {
 }
 
 TEST(TrackGain, SamplesThroughTheGainMatchHandComputedValues) {
-  struct Case { int volume, master; int64_t level; int16_t in; int32_t out; };
+  struct Case {
+    int volume, master;
+    int64_t level;
+    int16_t in;
+    int32_t out;
+  };
   // clang-format off
   const Case cases[] = {
     {255, 255, kLevelOne,     1000,   992},    // 254/256 of the sample at full volume

@@ -33,13 +33,19 @@ TEST(LoopHeaderBytes, WrittenHeadersReadBackAndOtherBytesAreNoHeader) {
   EXPECT_EQ(back->points[15].count, 3);
 
   EXPECT_FALSE(readLoopHeader(std::vector<uint8_t>(bytes.begin(), bytes.end() - 1)));  // cut short
-  bytes[0] = 'O';  // an Ogg stream starts "OggS"
+  bytes[0] = 'O';                                                                      // an Ogg stream starts "OggS"
   EXPECT_FALSE(readLoopHeader(bytes));
 }
 
 TEST(LoopJumps, AJumpIsDueWhenItsTriggerFallsInsideTheBlock) {
   // Frame 882 is 0.02 s, frame 441 is 0.01 s.
-  struct Case { const char* what; int64_t pos, frames; int32_t count, uses; bool due; int64_t before; };
+  struct Case {
+    const char* what;
+    int64_t pos, frames;
+    int32_t count, uses;
+    bool due;
+    int64_t before;
+  };
   // clang-format off
   const Case cases[] = {
     {"inside",                    0,   1000, -1, 0, true,  882},
@@ -115,7 +121,7 @@ TEST(DecodeBlock, ACountedLoopPlaysThroughOnceUsedUpAndCountsAgainOncePassed) {
   auto second = decode(source, 600, loop, playing);  // 459 .. 999 without a jump, then the start again
   EXPECT_EQ(second[2 * (882 - 459)], 882);
   EXPECT_EQ(second[2 * (1000 - 459)], 0);
-  EXPECT_EQ(source.uses[0], 0);  // it went beyond the trigger
+  EXPECT_EQ(source.uses[0], 0);                      // it went beyond the trigger
   auto third = decode(source, 1000, loop, playing);  // so it jumps again, from 59
   EXPECT_EQ(third[2 * 822], 881);
   EXPECT_EQ(third[2 * 823], 441);

@@ -1,6 +1,8 @@
 // The music decoder on small streams encoded here: 22,050 Hz and mono sources
 // come out as 44,100 Hz stereo, other rates and broken streams are refused,
 // and seeking lands on the frame asked for.
+#include "sound/ogg_data.h"
+
 #include <gtest/gtest.h>
 #include <vorbis/vorbisenc.h>
 
@@ -8,7 +10,6 @@
 #include <cmath>
 #include <vector>
 
-#include "sound/ogg_data.h"
 #include "sound/wav_file.h"
 
 namespace sorvane::sound {
@@ -67,7 +68,8 @@ std::vector<uint8_t> encode(int channels, int rate, int frames) {
 std::vector<int16_t> readAll(OggData& ogg) {
   std::vector<int16_t> pcm(static_cast<size_t>(ogg.length()) * 2 + 64);
   int64_t got = 0;
-  for (int n = 1; n > 0; got += n) n = ogg.read(pcm.data() + 2 * got, static_cast<int>(std::min<int64_t>(333, ogg.length() + 32 - got)));
+  for (int n = 1; n > 0; got += n)
+    n = ogg.read(pcm.data() + 2 * got, static_cast<int>(std::min<int64_t>(333, ogg.length() + 32 - got)));
   pcm.resize(static_cast<size_t>(got) * 2);
   return pcm;
 }

@@ -1,12 +1,12 @@
 // The effect loader's checks: each kind of damage gives its own message,
 // naming the file; good files give their samples.
+#include "sound/wav_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "sound/wav_file.h"
 
 namespace sorvane::sound {
 namespace {
@@ -57,7 +57,11 @@ std::string errorOf(const Bytes& file) {
 
 TEST(WavFile, EachDamagedHeaderGivesItsMessage) {
   Bytes fmt16 = fmtBody(1, 1, 44100, 16);
-  struct Case { const char* what; Bytes file; const char* message; };
+  struct Case {
+    const char* what;
+    Bytes file;
+    const char* message;
+  };
   Bytes goodFmt, noFmt, shortFmt, pastEnd, floatFmt, noData, dataFirst, threeChannels, badAlign;
   chunk(goodFmt, "fmt ", fmt16, 16);
   chunk(noFmt, "LIST", {1, 2, 3}, 3);

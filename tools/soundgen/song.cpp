@@ -149,16 +149,21 @@ void pattern(std::vector<NoteEvent>& out, const std::string& name, const ChordSp
   } else if (name == "hold_bass") {
     emit(out, span.start, span.length, channel, root, vel);
   } else if (name == "root4") {
-    repeat(q, [&](int) { return root; }, 7);
+    repeat(
+        q, [&](int) { return root; }, 7);
   } else if (name == "root8") {
-    repeat(e, [&](int) { return root; }, 6);
+    repeat(
+        e, [&](int) { return root; }, 6);
   } else if (name == "drive16") {
-    repeat(s, [&](int) { return root; }, 6);
+    repeat(
+        s, [&](int) { return root; }, 6);
   } else if (name == "octave8") {
-    repeat(e, [&](int i) { return root + (i % 2) * 12; }, 6);
+    repeat(
+        e, [&](int i) { return root + (i % 2) * 12; }, 6);
   } else if (name == "walk") {
     const int steps[] = {0, 7, 12, 7};
-    repeat(q, [&](int i) { return root + steps[i % 4]; }, 7);
+    repeat(
+        q, [&](int i) { return root + steps[i % 4]; }, 7);
   } else if (name == "dotted") {  // a dotted-quarter, dotted-quarter, quarter push
     int64_t t = span.start;
     const int64_t lens[] = {e * 3, e * 3, q};
@@ -173,7 +178,8 @@ void pattern(std::vector<NoteEvent>& out, const std::string& name, const ChordSp
     if (name.rfind("updown", 0) == 0)
       for (size_t i = seq.size() - 2; i >= 1; --i) seq.push_back(seq[i]);
     int64_t step = name.back() == '6' ? s : e;
-    repeat(step, [&](int i) { return seq[i % seq.size()]; }, 7);
+    repeat(
+        step, [&](int i) { return seq[i % seq.size()]; }, 7);
   } else if (name == "offbeat8") {
     for (int64_t t = span.start + e; t < span.start + span.length; t += q)
       for (int k : v) emit(out, t, e * 5 / 8, channel, k, vel);
@@ -291,7 +297,7 @@ struct Groove {
 
 struct Section {
   int barsCount = 0;
-  std::vector<std::vector<ChordSpan>> chords;  // per bar, relative to the bar
+  std::vector<std::vector<ChordSpan>> chords;              // per bar, relative to the bar
   std::vector<std::pair<std::string, std::string>> parts;  // instrument, rest of the line
   std::vector<int> lines;
 };
@@ -435,8 +441,9 @@ Song parseSong(const std::string& text) {
               for (const auto& [drum, steps] : groove->second.rows)
                 for (size_t i = 0; i < steps.size(); ++i) {
                   int vel = steps[i] == 'X' ? 120 : steps[i] == 'x' ? 95 : steps[i] == 'o' ? 60 : 0;
-                  if (vel) emit(song.notes, start + static_cast<int64_t>(i) * kTicksPerBeat / 4, kTicksPerBeat / 4, 9,
-                                drum, vel);
+                  if (vel)
+                    emit(song.notes, start + static_cast<int64_t>(i) * kTicksPerBeat / 4, kTicksPerBeat / 4, 9, drum,
+                         vel);
                 }
             }
           } else {
