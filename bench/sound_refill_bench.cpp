@@ -8,14 +8,22 @@
 //   preloaded: the same theme decoded into memory first (the second method);
 //   story:     the theme plus both story effects at once, the most the game mixes.
 //
+// BM_BattleSoundCpu plays a battle as the game does for five seconds (battle
+// music streamed, an effect every 150 ms) on whatever device SDL opens (the
+// dummy driver without a sound card) and reports the process's CPU time over
+// the wall time: the share the sound's threads take during a battle.
+//
 // The music is read from the game folder beside the build's programs (../game/ogg).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
+#include "sound/game_sound.h"
 #include "sound/music_mixer.h"
 #include "sound/music_stream.h"
 #include "sound/ogg_data.h"
@@ -101,5 +109,27 @@ void BM_RefillStoryScene(benchmark::State& state) {
   refill(state, mixer);
 }
 BENCHMARK(BM_RefillStoryScene)->Iterations(400)->Unit(benchmark::kMillisecond);
+
+void BM_BattleSoundCpu(benchmark::State& state) {
+  auto gameDir = musicFolder().parent_path();
+  for (auto _ : state) {
+    sorvane::GameSound sound(gameDir);
+    sound.music(sorvane::Music::storyBattle(5));
+    timespec cpu0, cpu1;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu0);
+    auto wall0 = std::chrono::steady_clock::now();
+    const int effects[] = {7, 16, 31, 33, 21, 6, 36, 8};
+    for (int i = 0; i < 33; ++i) {
+      sound.effect(effects[i % 8]);
+      std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    }
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu1);
+    double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
+    double cpu = (cpu1.tv_sec - cpu0.tv_sec) + (cpu1.tv_nsec - cpu0.tv_nsec) / 1e9;
+    state.counters["cpu_share_%"] = 100.0 * cpu / wall;
+    state.counters["driver_dummy"] = sound.driver() == "dummy";
+  }
+}
+BENCHMARK(BM_BattleSoundCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "counting_source.h"
+#include "rules/presentation.h"
 #include "sound/music_mixer.h"
 #include "sound/music_stream.h"
 #include "sound/ogg_data.h"
@@ -65,6 +66,16 @@ TEST(GameMusic, EveryTrackLoadsWithALoopPointBackIntoItself) {
   }
   EXPECT_EQ(musicFile(4), "");
   EXPECT_EQ(musicFile(24), musicFile(69));
+}
+
+TEST(GameMusic, EveryBattleTheGameCanChooseHasMusic) {
+  for (int stage = 0; stage < 15; ++stage) EXPECT_NE(musicFile(Music::storyBattle(stage).track), "") << stage;
+  for (int stage = 50; stage < 70; ++stage) EXPECT_NE(musicFile(Music::storyBattle(stage).track), "") << stage;
+  for (int draw = 0; draw < 5; ++draw) EXPECT_NE(musicFile(Music::extraFreeBattle(draw).track), "") << draw;
+  for (int track : {5, 6, 7}) EXPECT_NE(musicFile(track), "") << "free battle " << track;
+  EXPECT_EQ(musicFile(Music::storyBattle(14).track), "final_battle.ogg");
+  EXPECT_EQ(musicFile(Music::storyBattle(69).track), "extra_final.ogg");
+  EXPECT_EQ(musicFile(Music::title().track), "title.ogg");
 }
 
 TEST(GameMusic, AFewSecondsThroughTheMixerAreNeitherSilentNorClipped) {
