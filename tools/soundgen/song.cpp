@@ -232,8 +232,10 @@ int64_t playBar(std::vector<NoteEvent>& out, const std::string& s, MmlState& st,
                 int64_t barTicks) {
   static const std::map<char, int> kSteps = {{'c', 0}, {'d', 2}, {'e', 4}, {'f', 5}, {'g', 7}, {'a', 9}, {'b', 11}};
   int64_t t = tick;
-  NoteEvent* last = nullptr;
+  bool tieable = false;  // a note was the last thing played
   size_t lastIndex = 0;
+  int64_t lastGap = 0;  // the silent end the gate cut off the last note
+  auto gated = [&](int64_t len) { return st.gate >= 8 ? len : len * st.gate / 8; };
   for (size_t i = 0; i < s.size();) {
     char c = static_cast<char>(std::tolower(static_cast<unsigned char>(s[i])));
     if (std::isspace(static_cast<unsigned char>(c))) {
@@ -257,24 +259,23 @@ int64_t playBar(std::vector<NoteEvent>& out, const std::string& s, MmlState& st,
     } else if (c == 'r') {
       ++i;
       t += readLength(s, i, st.length);
-      last = nullptr;
-    } else if (c == '^') {  // tie: the last note sounds on
+      tieable = false;
+    } else if (c == '^') {  // tie: the last note sounds on, and only its end is cut by the gate
       ++i;
       int64_t len = readLength(s, i, st.length);
-      if (!last) throw SongError("a tie without a note");
-      out[lastIndex].length += len;
+      if (!tieable) throw SongError("a tie without a note");
+      out[lastIndex].length += lastGap + gated(len);
+      lastGap = len - gated(len);
       t += len;
     } else if (kSteps.count(c)) {
       ++i;
       int key = (st.octave + 1) * 12 + kSteps.at(c);
       while (i < s.size() && (s[i] == '+' || s[i] == '#' || s[i] == '-')) key += s[i++] == '-' ? -1 : 1;
       int64_t len = readLength(s, i, st.length);
-      int64_t sound = st.gate >= 8 ? len : len * st.gate / 8;
-      emit(out, t, sound, channel, key, st.velocity + accent(t - tick, barTicks) / 2);
+      emit(out, t, gated(len), channel, key, st.velocity + accent(t - tick, barTicks) / 2);
       lastIndex = out.size() - 1;
-      last = &out.back();
-      // A tied note keeps its full length: the gate applies to the last piece only.
-      if (i < s.size() && s[i] == '^') out[lastIndex].length = len;
+      lastGap = len - gated(len);
+      tieable = true;
       t += len;
     } else {
       throw SongError(std::string("unknown MML letter '") + s[i] + "'");
