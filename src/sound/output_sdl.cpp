@@ -1,0 +1,76 @@
+#include "sound/output_sdl.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <iostream>
+
+#include "sound/music_stream.h"
+
+namespace sorvane::sound {
+
+namespace {
+void feedMusic(void* stream, Uint8* out, int bytes) {
+  static_cast<MusicStream*>(stream)->pull(reinterpret_cast<int16_t*>(out), bytes / 4);
+}
+
+bool openDevice() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (Mix_OpenAudioDevice(44100, AUDIO_S16LSB, 2, 2048, nullptr, 0) == 0) return true;
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  return false;
+}
+}  // namespace
+
+bool SdlOutput::open(MusicStream* stream) {
+  if (!openDevice()) {
+    std::cerr << "sound: no audio device (" << SDL_GetError() << "), playing silently\n";
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);  // over SDL_AUDIODRIVER too
+    if (!openDevice()) {
+      std::cerr << "sound: the dummy audio driver did not open either (" << SDL_GetError() << ")\n";
+      return false;
+    }
+  }
+  open_ = true;
+  Mix_AllocateChannels(static_cast<int>(chunks_.size()));
+  Mix_HookMusic(feedMusic, stream);
+  return true;
+}
+
+std::string SdlOutput::driver() const {
+  const char* name = open_ ? SDL_GetCurrentAudioDriver() : nullptr;
+  return name ? name : "";
+}
+
+bool SdlOutput::loadEffect(int channel, std::span<const uint8_t> wavFile) {
+  if (!open_ || channel < 0 || channel >= static_cast<int>(chunks_.size())) return false;
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wavFile.data(), static_cast<int>(wavFile.size())), 1);
+  if (!chunk) return false;
+  if (chunks_[channel]) Mix_FreeChunk(chunks_[channel]);
+  chunks_[channel] = chunk;
+  return true;
+}
+
+void SdlOutput::playEffect(int channel, int volume) {
+  if (!open_ || channel < 0 || channel >= static_cast<int>(chunks_.size()) || !chunks_[channel]) return;
+  Mix_Volume(channel, volume);
+  Mix_HaltChannel(channel);
+  Mix_PlayChannel(channel, chunks_[channel], 0);
+}
+
+void SdlOutput::close() {
+  if (!open_) return;
+  Mix_HookMusic(nullptr, nullptr);  // waits for the device callback, so the stream can go
+  Mix_HaltChannel(-1);
+  for (Mix_Chunk*& chunk : chunks_) {
+    if (chunk) Mix_FreeChunk(chunk);
+    chunk = nullptr;
+  }
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  open_ = false;
+}
+
+SdlOutput::~SdlOutput() { close(); }
+
+}  // namespace sorvane::sound

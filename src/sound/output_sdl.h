@@ -1,0 +1,42 @@
+// The audio device, through SDL2 and SDL2_mixer: 50 effect channels and the
+// music stream hooked in beneath them. Without a sound card it opens SDL's
+// dummy driver, so the game runs silently. The only file that talks to SDL.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+struct Mix_Chunk;
+
+namespace sorvane::sound {
+
+class MusicStream;
+
+class SdlOutput {
+ public:
+  SdlOutput() = default;
+  ~SdlOutput();
+  SdlOutput(const SdlOutput&) = delete;
+  SdlOutput& operator=(const SdlOutput&) = delete;
+
+  // Opens 16-bit stereo 44,100 Hz output and feeds `stream` into it; false
+  // (and a logged reason) when not even the dummy driver opens.
+  bool open(MusicStream* stream);
+  bool isOpen() const { return open_; }
+  std::string driver() const;
+
+  // Takes a checked WAV file for a channel; false when SDL cannot convert it.
+  bool loadEffect(int channel, std::span<const uint8_t> wavFile);
+  // Plays a channel's effect once from the start at a volume 0..128.
+  void playEffect(int channel, int volume);
+
+ private:
+  void close();
+
+  bool open_ = false;
+  std::array<Mix_Chunk*, 50> chunks_{};
+};
+
+}  // namespace sorvane::sound

@@ -1,0 +1,58 @@
+// The game's sound output on SDL's dummy driver: it opens where there is no
+// sound card, plays effects and music, and a missing game folder only means
+// silence.
+#include "sound/game_sound.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace sorvane {
+namespace {
+
+TEST(GameSound, PlaysOnTheDummyDriverWithoutASoundCard) {
+  GameSound sound(SORVANE_GAME_DIR);
+  EXPECT_TRUE(sound.deviceOpen());
+  EXPECT_EQ(sound.driver(), "dummy");  // the tests run with SDL_AUDIODRIVER=dummy
+  sound.effect(Sound::Confirm);
+  sound.effect(31);
+  sound.effect(4);  // not an effect channel: logged, nothing else
+  sound.effect(50);
+  sound.music(Music::title());
+  sound.music(Music::storyBattle(14));
+  sound.music({9});  // a number without music keeps the track in place
+  sound.setMusicVolume(25);
+  sound.setEffectVolume(0);
+  EXPECT_EQ(sound.musicVolume(), 25);
+  EXPECT_EQ(sound.effectVolume(), 0);
+  sound.setMusicVolume(26);
+  EXPECT_EQ(sound.musicVolume(), 12);
+  EXPECT_GT(sound.playStoryEffect(1, "credits"), 20.0);
+  sound.stopStoryChannel(1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  sound.music(Music::stop());
+}
+
+TEST(GameSound, ThePreloadedMethodDecodesTheStandardTracksInTheBackground) {
+  GameSound sound(SORVANE_GAME_DIR);
+  sound.setMusicMethod(true);
+  for (int i = 0; i < 3000 && !sound.standardMusicReady(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_TRUE(sound.standardMusicReady());
+  sound.music(Music::preparation());
+  sound.music(Music::credits());  // not one of the seven: streamed
+  sound.stopStoryChannel(0);
+}
+
+TEST(GameSound, AMissingGameFolderIsSilenceNotAFailure) {
+  GameSound sound("/nonexistent/sorvane/");
+  sound.effect(Sound::Fanfare);
+  sound.music(Music::title());
+  sound.playMusicFile("nothing");
+  EXPECT_EQ(sound.playStoryEffect(2, "nothing"), 0.0);
+  sound.music(Music::stop());
+}
+
+}  // namespace
+}  // namespace sorvane
