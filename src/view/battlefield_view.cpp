@@ -1,0 +1,97 @@
+#include "view/battlefield_view.h"
+
+#include <algorithm>
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "rules/battle.h"
+#include "view/map_painter.h"
+
+namespace sorvane {
+
+BattlefieldView::BattlefieldView(const Battle& battle, const BattleArt& art, const BoardMarks& marks, QWidget* parent)
+    : QWidget(parent), battle_(battle), art_(art), marks_(marks),
+      picture_(kFieldWidth, kFieldHeight, QImage::Format_ARGB32_Premultiplied) {
+  setFixedSize(kViewWidth, kViewHeight);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  picture_.fill(Qt::black);
+}
+
+void BattlefieldView::refresh() {
+  QPainter p(&picture_);
+  paintBattlefield(p, battle_, art_, marks_);
+  p.end();
+  update();
+}
+
+void BattlefieldView::setScrollPos(QPoint pos) {
+  const QPoint m = maxScroll();
+  pos = QPoint(std::clamp(pos.x(), 0, m.x()), std::clamp(pos.y(), 0, m.y()));
+  if (pos == scroll_) return;
+  scroll_ = pos;
+  update();
+}
+
+QPoint BattlefieldView::scrollTarget(int x, int y) {
+  const QPoint m = maxScroll();
+  const int h = std::clamp(x * kCell + kCell / 2 - kViewWidth / 2, 0, m.x());
+  const int v = std::clamp(y * kCell + kCell / 2 - kViewHeight / 2, 0, m.y());
+  return {h, v};
+}
+
+bool BattlefieldView::comfortablyVisible(int x, int y) const {
+  const int sx = x * kCell - scroll_.x(), sy = y * kCell - scroll_.y();
+  const bool xOk = (sx > 9 && sx <= kViewWidth - kCell - 25) || (x == 0 && sx == 0) ||
+                   (x == kMapW - 1 && sx == kViewWidth - kCell);
+  const bool yOk = (sy > 9 && sy <= kViewHeight - kCell - 30) || (y == 0 && sy == 0) ||
+                   (y == kMapH - 1 && sy == kViewHeight - kCell);
+  return xOk && yOk;
+}
+
+void BattlefieldView::setCellOverlay(QPoint at, const QImage& image) {
+  overlayAt_ = at;
+  overlay_ = image;
+  update();
+}
+
+void BattlefieldView::setFloatingText(const FloatingLabel& label) {
+  floating_ = label;
+  update();
+}
+
+void BattlefieldView::setBanner(const BannerLabel& label) {
+  banner_ = label;
+  update();
+}
+
+void BattlefieldView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(QPoint(0, 0), picture_, QRect(scroll_, size()));
+  p.translate(-scroll_);
+  if (!overlay_.isNull()) p.drawImage(overlayAt_, overlay_);
+  paintFloatingLabel(p, floating_);
+  p.resetTransform();
+  paintBannerLabel(p, banner_, kViewWidth);
+}
+
+void BattlefieldView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint() + scroll_;
+  if (event->button() == Qt::LeftButton) dragAnchor_ = at;
+  if (at.x() < 0 || at.y() < 0 || at.x() >= kFieldWidth || at.y() >= kFieldHeight) return;
+  emit cellPressed(event->button(), at.x() / kCell, at.y() / kCell);
+}
+
+void BattlefieldView::mouseMoveEvent(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  setScrollPos(dragAnchor_ - event->position().toPoint());
+  emit scrolled();
+}
+
+void BattlefieldView::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  if (event->angleDelta().y() != 0) emit wheelTurned(event->angleDelta().y() > 0);
+}
+
+}  // namespace sorvane
