@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/command_popup.h"
+#include "app/damage_preview.h"
 #include "app/game_session.h"
 #include "rules/labels.h"
 #include "view/battle_art.h"
@@ -108,6 +109,11 @@ BattlePage::BattlePage(GameSession& session, const BattleArt& art, QWidget* pare
   undoButton_ = button(QStringLiteral("戻す"), QStringLiteral("最後の移動を取り消す (Z)"), QRect(605, 575, 50, 23));
   endButton_ = button(QStringLiteral("ターンエンド"), QStringLiteral("フェイズを終了する (E)"), QRect(658, 575, 84, 23));
   giveButton_ = button(QStringLiteral("降参"), QStringLiteral("降参する"), QRect(745, 575, 52, 23));
+  settingsButton_ = button(QStringLiteral("設定"), QStringLiteral("演出の速さと表示の設定"), QRect(6, 575, 70, 21));
+  settingsButton_->setFont(style::font(11, true));
+  connect(settingsButton_, &QPushButton::clicked, this, [this] {
+    if (openSettings) openSettings(settingsButton_->mapToGlobal(QPoint(0, 0)));
+  });
   connect(undoButton_, &QPushButton::clicked, this, &BattlePage::undo);
   connect(endButton_, &QPushButton::clicked, this, &BattlePage::endPhase);
   connect(giveButton_, &QPushButton::clicked, this, &BattlePage::surrender);
@@ -175,6 +181,7 @@ void BattlePage::refreshAll() {
   refreshLabels();
   viewMoved();
   updateButtons();
+  updatePreview();
 }
 
 void BattlePage::refreshLabels() {
@@ -199,6 +206,33 @@ void BattlePage::refreshLabels() {
 void BattlePage::setInputLocked(bool locked) {
   locked_ = locked;
   updateButtons();
+}
+
+// The forecast of the skill being confirmed.
+void BattlePage::updatePreview() {
+  const Battle& b = session_.battle();
+  QStringList lines;
+  if (b.pickMode == 2 && b.pickCommand == 3 && b.busy == 0) {
+    for (const TargetPreview& t : previewSkill(b)) {
+      const Tkst& unit = b.d.k[t.unit];
+      QString line = style::text(unit.N.str()) + QStringLiteral("  ");
+      if (t.hpAfter != t.hpBefore)
+        line += QStringLiteral("HP %1→%2  ").arg(t.hpBefore).arg(t.hpAfter);
+      if (t.spAfter != t.spBefore)
+        line += QStringLiteral("SP %1→%2  ").arg(t.spBefore).arg(t.spAfter);
+      if (t.dies) line += QStringLiteral("撃破  ");
+      if (t.hpAfter < t.hpBefore) {
+        line += QStringLiteral("命中%1%").arg(t.hitChance);
+        if (t.critChance > 0) {
+          const i32 critical = t.hpBefore - std::max<i32>(0, t.hpBefore - (t.hpBefore - t.hpAfter) * 3 / 2);
+          line += QStringLiteral("  ｸﾘﾃｨｶﾙ%1% (約-%2)").arg(t.critChance).arg(critical);
+        }
+      }
+      lines << line.trimmed();
+    }
+    if (lines.isEmpty()) lines << QStringLiteral("効果の予測はありません");
+  }
+  field_->setPreview(lines);
 }
 
 void BattlePage::updateButtons() {
@@ -230,6 +264,7 @@ void BattlePage::fieldPressed(Qt::MouseButton button, int x, int y) {
     flow_.rightPress(x, y);
   }
   updateButtons();
+  updatePreview();
 }
 
 void BattlePage::minimapPressed(Qt::MouseButton button, int x, int y) {
@@ -317,6 +352,7 @@ void BattlePage::cancel() {
   if (locked_ || b.busy > 0 || b.pickMode == 0) return;
   flow_.rightPress(b.s.selX, b.s.selY);
   updateButtons();
+  updatePreview();
 }
 
 void BattlePage::nextUnit() {

@@ -53,6 +53,9 @@ class BattlePage : public QWidget {
   // The view scrolled: the minimap shows the new visible part.
   void viewMoved();
 
+  // The "設定" button: the window shows its choices at `at` (global position).
+  std::function<void(QPoint at)> openSettings;
+
   // Keyboard and button actions (also bound to keys).
   void endPhase();
   void surrender();
@@ -73,6 +76,7 @@ class BattlePage : public QWidget {
   void centreOn(int x, int y);
   void order(const std::function<void()>& call);
   void updateButtons();
+  void updatePreview();
   void computeThreats();
   QToolButton* switchButton(const QString& text, const QString& tip, int top);
 
@@ -91,6 +95,7 @@ class BattlePage : public QWidget {
   QPushButton* endButton_;
   QPushButton* undoButton_;
   QPushButton* giveButton_;
+  QPushButton* settingsButton_;
   QMenu* menu_ = nullptr;
   CommandFlow flow_;
   bool locked_ = false;

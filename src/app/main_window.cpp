@@ -1,13 +1,16 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QTimer>
 
 #include "app/battle_page.h"
 #include "app/game_session.h"
 #include "app/placeholder_page.h"
+#include "view/view_style.h"
 
 namespace sorvane {
 
@@ -40,6 +43,7 @@ MainWindow::MainWindow(GameSession& session, const BattleArt& art, WindowSetting
   presenter.attach(battle_);
   presenter.onShowPage = [this](Page p) { showPage(p); };
   session_.onAborted = [] { QCoreApplication::quit(); };
+  battle_->openSettings = [this](QPoint at) { settingsMenu(at); };
   applySettings();
   showPage(Page::Title);
 }
@@ -56,6 +60,40 @@ void MainWindow::applySettings() {
   marks.showHpSp = settings_.showHpSp;
   marks.fastDraw = settings_.speed != AnimationSpeed::Normal;
   battle_->refreshAll();
+}
+
+void MainWindow::settingsMenu(QPoint at) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->setStyleSheet(QStringLiteral(
+      "QMenu { background: #262e3b; border: 1px solid #d8b45a; padding: 3px; }"
+      "QMenu::item { color: #e8e4d8; padding: 3px 14px 3px 24px; }"
+      "QMenu::item:selected { background: #46536a; }"
+      "QMenu::section { color: #d8b45a; padding: 3px 8px; }"));
+  menu->setFont(style::font(13));
+  auto choice = [&](QActionGroup* group, const QString& text, bool on, std::function<void()> set) {
+    QAction* a = menu->addAction(text);
+    a->setCheckable(true);
+    a->setChecked(on);
+    if (group) group->addAction(a);
+    connect(a, &QAction::triggered, this, [this, set = std::move(set)] {
+      set();
+      applySettings();
+    });
+  };
+  menu->addSection(QStringLiteral("演出の速さ"));
+  auto* speed = new QActionGroup(menu);
+  const std::pair<AnimationSpeed, const char*> speeds[] = {
+      {AnimationSpeed::Normal, "通常"}, {AnimationSpeed::Fast, "高速"}, {AnimationSpeed::Instant, "省略"}};
+  for (const auto& [value, name] : speeds)
+    choice(speed, QString::fromUtf8(name), settings_.speed == value, [this, v = value] { settings_.speed = v; });
+  choice(nullptr, QStringLiteral("敵フェイズの演出を省略"), settings_.skipComputerAnimations,
+         [this] { settings_.skipComputerAnimations = !settings_.skipComputerAnimations; });
+  menu->addSection(QStringLiteral("戦場の表示"));
+  choice(nullptr, QStringLiteral("敵味方を識別する"), settings_.showSide, [this] { settings_.showSide = !settings_.showSide; });
+  choice(nullptr, QStringLiteral("行動済みを表示する"), settings_.showSpent, [this] { settings_.showSpent = !settings_.showSpent; });
+  choice(nullptr, QStringLiteral("HP・SPを表示する"), settings_.showHpSp, [this] { settings_.showHpSp = !settings_.showHpSp; });
+  menu->popup(at - QPoint(0, menu->sizeHint().height()));
 }
 
 void MainWindow::showPage(Page page) {

@@ -41,6 +41,8 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void settingsMenu(QPoint at);
+
   GameSession& session_;
   WindowSettings& settings_;
   QStackedWidget* pages_;

@@ -81,10 +81,10 @@ void WindowPresenter::LAnime(int, const FloatingText& text, int x, int y) {
   label.at = QPoint(x * kCell - (width - kCell) / 2, y * kCell + 3);
   int step = 0;
   for (const FloatStep& s : kFloatSteps) {
+    if (step++ == 2)  // between the second step and the third
+      for (int channel : floatingTextSounds(text)) sound_.effect(channel);
     label.at.ry() += s.dy;
     field.setFloatingText(label);
-    if (step++ == 2)
-      for (int channel : floatingTextSounds(text)) sound_.effect(channel);
     wait(s.waitMs);
   }
   if (floatingTextLingers(text)) wait(kLingerMs);

@@ -8,6 +8,7 @@
 
 #include "rules/battle.h"
 #include "view/map_painter.h"
+#include "view/view_style.h"
 
 namespace sorvane {
 
@@ -66,6 +67,34 @@ void BattlefieldView::setBanner(const BannerLabel& label) {
   update();
 }
 
+void BattlefieldView::setPreview(const QStringList& lines) {
+  if (lines == preview_) return;
+  preview_ = lines;
+  update();
+}
+
+void BattlefieldView::paintPreview(QPainter& p) {
+  if (preview_.isEmpty()) return;
+  p.save();
+  p.setFont(style::font(13, true));
+  const QFontMetrics fm(p.font());
+  int width = 0;
+  for (const QString& line : preview_) width = std::max(width, fm.horizontalAdvance(line));
+  const int lineHeight = fm.height() + 2;
+  QRect box(6, kViewHeight - 10 - lineHeight * static_cast<int>(preview_.size()) - 8, width + 20,
+            lineHeight * static_cast<int>(preview_.size()) + 8);
+  p.setPen(QPen(style::kGold, 1));
+  p.setBrush(QColor(0x1b, 0x21, 0x2b, 225));
+  p.drawRoundedRect(box, 4, 4);
+  p.setPen(style::kText);
+  int y = box.top() + 4;
+  for (const QString& line : preview_) {
+    p.drawText(QRect(box.left() + 10, y, width + 4, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+    y += lineHeight;
+  }
+  p.restore();
+}
+
 void BattlefieldView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(QPoint(0, 0), picture_, QRect(scroll_, size()));
@@ -73,6 +102,7 @@ void BattlefieldView::paintEvent(QPaintEvent*) {
   if (!overlay_.isNull()) p.drawImage(overlayAt_, overlay_);
   paintFloatingLabel(p, floating_);
   p.resetTransform();
+  paintPreview(p);
   paintBannerLabel(p, banner_, kViewWidth);
 }
 

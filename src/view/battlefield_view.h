@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QStringList>
 #include <QWidget>
 
 #include "view/battle_art.h"
@@ -41,6 +42,8 @@ class BattlefieldView : public QWidget {
   void setCellOverlay(QPoint at, const QImage& image);
   void setFloatingText(const FloatingLabel& label);  // an empty text clears
   void setBanner(const BannerLabel& label);          // an empty text clears
+  // The forecast box of the confirmation step, one line per unit touched; empty hides it.
+  void setPreview(const QStringList& lines);
 
  signals:
   void cellPressed(Qt::MouseButton button, int x, int y);
@@ -54,6 +57,8 @@ class BattlefieldView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  void paintPreview(QPainter& p);
+
   const Battle& battle_;
   const BattleArt& art_;
   const BoardMarks& marks_;
@@ -64,6 +69,7 @@ class BattlefieldView : public QWidget {
   QImage overlay_;
   FloatingLabel floating_;
   BannerLabel banner_;
+  QStringList preview_;
 };
 
 }  // namespace sorvane
