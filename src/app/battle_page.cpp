@@ -247,6 +247,13 @@ void BattlePage::viewMoved() {
   minimap_->setVisiblePart(QRect(field_->scrollPos(), QSize(BattlefieldView::kViewWidth, BattlefieldView::kViewHeight)));
 }
 
+void BattlePage::centreOnMaster() {
+  int x = 0, y = 0;
+  if (session_.battle().findCell(session_.battle().s.unitAt, kPlayerMaster, x, y))
+    field_->setScrollPos(BattlefieldView::scrollTarget(x, y));
+  viewMoved();
+}
+
 void BattlePage::order(const std::function<void()>& call) {
   if (marks_.threatsShown) marks_.threatsShown = false;
   session_.run(call);

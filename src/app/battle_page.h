@@ -52,6 +52,8 @@ class BattlePage : public QWidget {
   bool inputLocked() const { return locked_; }
   // The view scrolled: the minimap shows the new visible part.
   void viewMoved();
+  // The view jumps to the player's master (a battle is set up).
+  void centreOnMaster();
 
   // The "設定" button: the window shows its choices at `at` (global position).
   std::function<void(QPoint at)> openSettings;

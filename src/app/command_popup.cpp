@@ -36,14 +36,12 @@ QIcon elementIcon(int icon) {
   return QIcon(pm);
 }
 
-// The columns of a caption, lined up with spaces; the last one after a tab
-// is drawn right-aligned by the menu.
+// The columns of a caption: the game pads names to a fixed width in bytes of
+// its text encoding, which a monospaced CJK face shows as a fixed width.
 QString columns(const std::string& caption) {
   QString text = style::text(caption);
-  const qsizetype last = text.lastIndexOf(QLatin1Char('\t'));
-  QString head = last < 0 ? text : text.left(last);
-  head.replace(QLatin1Char('\t'), QStringLiteral("  "));
-  return last < 0 ? head : head + QLatin1Char('\t') + text.mid(last + 1);
+  text.replace(QLatin1Char('\t'), QStringLiteral("  "));
+  return text;
 }
 
 QAction* addEntry(QMenu* to, const MenuEntry& e, bool on) {
@@ -66,7 +64,7 @@ QMenu* makeCommandPopup(const CommandMenu& menu, CommandFlow& flow, const Battle
 
   QMenu* skills = root->addMenu(QStringLiteral("技"));
   skills->setStyleSheet(root->styleSheet());
-  skills->setFont(style::font(13));
+  skills->setFont(style::monoFont(13));
   skills->setEnabled(menu.skillsEnabled);
   for (const MenuEntry& e : menu.skills) {
     if (e.caption.empty()) continue;
@@ -77,7 +75,7 @@ QMenu* makeCommandPopup(const CommandMenu& menu, CommandFlow& flow, const Battle
   if (menu.showSummon) {
     QMenu* creatures = root->addMenu(QStringLiteral("召喚"));
     creatures->setStyleSheet(root->styleSheet());
-    creatures->setFont(style::font(13));
+    creatures->setFont(style::monoFont(13));
     creatures->setEnabled(menu.summonEnabled);
     for (const MenuEntry& e : menu.creatures) {
       QAction* a = addEntry(creatures, e, menu.summonEnabled);
@@ -88,7 +86,7 @@ QMenu* makeCommandPopup(const CommandMenu& menu, CommandFlow& flow, const Battle
   if (menu.showSpecial) {
     QMenu* special = root->addMenu(QStringLiteral("特殊"));
     special->setStyleSheet(root->styleSheet());
-    special->setFont(style::font(13));
+    special->setFont(style::monoFont(13));
     special->setEnabled(menu.specialEnabled);
     QAction* a = addEntry(special, menu.special, menu.specialEnabled);
     QObject::connect(a, &QAction::triggered, root, [&flow] { flow.chooseSpecial(); });

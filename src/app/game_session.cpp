@@ -33,8 +33,9 @@ GameSession::GameSession(std::string gameDir)
 
 GameSession::~GameSession() = default;
 
-void GameSession::newGame() {
+void GameSession::newGame(bool starters) {
   SetUpNewGame(*state_);
+  if (!starters) return;
   int slot = kPlayerMaster + 1;
   for (int creature : kStarterCreatures) state_->SetK(slot++, creature, 0);
 }

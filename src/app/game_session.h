@@ -30,8 +30,9 @@ class GameSession {
   WindowPresenter& presenter() { return presenter_; }
   Opponent& opponent() { return *opponent_; }
 
-  // A new game with its starter creatures in the party.
-  void newGame();
+  // A new game; with `starters`, its creatures are put into the party's
+  // circles (the lab's new game leaves them in hand).
+  void newGame(bool starters = true);
   // Sets up a story stage (0..14, 50..69) or a free battle (GROUP * 100 +
   // PARTY) with a seed; the battle itself starts with startBattle().
   void setUpStage(i32 stage, std::uint32_t seed);

@@ -112,6 +112,8 @@ int main(int argc, char** argv) {
   int exitCode = 0;
   if (o.autoplay) {
     QTimer::singleShot(0, &window, [&] {
+      // The party of the lab's new game, so that the line matches the lab's `battle`.
+      session.newGame(false);
       window.showPage(sorvane::Page::Battle);
       const sorvane::AutoplayReport r = sorvane::autoplayBattle(session, stage, o.seed);
       if (r.aborted) return;  // the window was closed: the program is ending

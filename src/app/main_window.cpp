@@ -109,6 +109,7 @@ Page MainWindow::page() const { return static_cast<Page>(pages_->currentIndex())
 void MainWindow::openBattle(i32 stage, std::uint32_t seed) {
   seed_ = seed;
   session_.setUpStage(stage, seed);
+  battle_->centreOnMaster();
   showPage(Page::Battle);
   // The first phase plays its banners (and maybe the computer's phase) from the event loop.
   QTimer::singleShot(0, this, [this] {

@@ -83,6 +83,10 @@ void paintFloatingLabel(QPainter& p, const FloatingLabel& label) {
   p.save();
   p.setFont(style::font(kFloatingTextPixels, true));
   const QPoint base = label.at + QPoint(0, kFloatingTextPixels);
+  // A thin dark rim keeps the text readable on bright ground; the shadow
+  // one pixel lower right is the text's own colour, darkened.
+  p.setPen(QColor(0, 0, 0, 150));
+  for (const QPoint d : {QPoint(-1, 0), QPoint(0, -1), QPoint(2, 1), QPoint(1, 2)}) p.drawText(base + d, label.text);
   p.setPen(style::darker(label.colour, 60));
   p.drawText(base + QPoint(1, 1), label.text);
   p.setPen(label.colour);

@@ -1,6 +1,7 @@
 #include "view/map_painter.h"
 
 #include <QPainterPath>
+#include <QRegion>
 
 #include "view/view_style.h"
 
@@ -39,10 +40,13 @@ void paintRange(QPainter& p, const Battle& b, const BattleArt& art, const BoardM
       for (int y = 0; y < kMapH; ++y)
         if (!s.reachPath[x][y].empty()) p.drawImage(x * kCell, y * kCell, tint);
   } else {
-    p.setOpacity(140.0 / 255.0);
+    // One fill over the whole unreachable region: far cheaper than a fill per cell.
+    QRegion dark;
     for (int x = 0; x < kMapW; ++x)
       for (int y = 0; y < kMapH; ++y)
-        if (s.reachPath[x][y].empty()) p.fillRect(x * kCell, y * kCell, kCell, kCell, QColor(8, 10, 16));
+        if (s.reachPath[x][y].empty()) dark += QRect(x * kCell, y * kCell, kCell, kCell);
+    p.setClipRegion(dark);
+    p.fillRect(0, 0, kFieldWidth, kFieldHeight, QColor(8, 10, 16, 140));
   }
   p.restore();
 }

@@ -27,6 +27,13 @@ QFont font(int pixels, bool bold) {
   return f;
 }
 
+QFont monoFont(int pixels) {
+  QFont f(QStringLiteral("Noto Sans Mono CJK JP"));
+  f.setPixelSize(pixels);
+  f.setStyleHint(QFont::TypeWriter);
+  return f;
+}
+
 QString lines(std::string_view s) {
   QString t = text(s);
   t.replace(QLatin1Char('\r'), QLatin1Char('\n'));

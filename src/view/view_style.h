@@ -32,6 +32,9 @@ QColor darker(QColor c, int by);
 
 // Noto Sans CJK JP at a pixel height; bold for floating texts and banners.
 QFont font(int pixels, bool bold = false);
+// Noto Sans Mono CJK JP: a full-width character takes two columns, so the
+// command menu's columns line up as the game pads them.
+QFont monoFont(int pixels);
 
 inline QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 // The game writes line breaks as carriage returns.
