@@ -26,6 +26,7 @@ struct Options {
   std::uint32_t seed = 1;
   std::string screenshot;
   bool autoplay = false;
+  bool speedGiven = false;
   sorvane::WindowSettings settings;
 };
 
@@ -53,6 +54,7 @@ bool parse(int argc, char** argv, Options& o) {
       else if (a == "--scale" && next(v)) {
         if (!sorvane::parseScale(v, o.settings.scale)) return false;
       } else if (a == "--speed" && next(v)) {
+        o.speedGiven = true;
         if (v == "normal") o.settings.speed = sorvane::AnimationSpeed::Normal;
         else if (v == "fast") o.settings.speed = sorvane::AnimationSpeed::Fast;
         else if (v == "instant") o.settings.speed = sorvane::AnimationSpeed::Instant;
@@ -104,7 +106,7 @@ int main(int argc, char** argv) {
   }
 
   sorvane::GameSession session(gameDir);
-  if (o.autoplay || !o.screenshot.empty()) o.settings.speed = sorvane::AnimationSpeed::Instant;
+  if ((o.autoplay || !o.screenshot.empty()) && !o.speedGiven) o.settings.speed = sorvane::AnimationSpeed::Instant;
   sorvane::MainWindow window(session, *art, o.settings);
   window.show();
 

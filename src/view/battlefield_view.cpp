@@ -21,6 +21,13 @@ BattlefieldView::BattlefieldView(const Battle& battle, const BattleArt& art, con
 }
 
 void BattlefieldView::refresh() {
+  // On a scaled screen the picture is painted at the screen's pixels, so its
+  // lines and numbers stay sharp.
+  const qreal ratio = devicePixelRatioF();
+  if (picture_.devicePixelRatio() != ratio) {
+    picture_ = QImage(QSize(kFieldWidth, kFieldHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture_.setDevicePixelRatio(ratio);
+  }
   QPainter p(&picture_);
   paintBattlefield(p, battle_, art_, marks_);
   p.end();
@@ -97,7 +104,9 @@ void BattlefieldView::paintPreview(QPainter& p) {
 
 void BattlefieldView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawImage(QPoint(0, 0), picture_, QRect(scroll_, size()));
+  const qreal ratio = picture_.devicePixelRatio();
+  p.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), picture_,
+              QRectF(QPointF(scroll_) * ratio, QSizeF(size()) * ratio));
   p.translate(-scroll_);
   if (!overlay_.isNull()) p.drawImage(overlayAt_, overlay_);
   paintFloatingLabel(p, floating_);

@@ -1,5 +1,7 @@
 // The presenter's waits keep the window alive, and closing the window in the
 // middle of an animation or a computer phase ends everything cleanly.
+#include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
@@ -58,6 +60,45 @@ TEST_F(PresenterTest, ClosingDuringTheComputersPhaseLeavesTheEngineBetweenOrders
   EXPECT_EQ(b().resolving, 0);
   // The order was dropped whole: the game is as it was before it.
   EXPECT_EQ(positionHash(b(), 0), before);
+}
+
+}  // namespace
+}  // namespace sorvane::testing
+
+namespace sorvane::testing {
+namespace {
+
+using RetryTest = AppFixture;
+
+// Every question is answered yes and every message read, as the player would.
+class AnswerYes {
+ public:
+  AnswerYes() {
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        ++answered;
+        dialog->accept();
+      }
+    });
+    timer_.start();
+  }
+  int answered = 0;
+
+ private:
+  QTimer timer_;
+};
+
+TEST_F(RetryTest, RetryAfterSurrenderStartsTheBattleAgainFromTheTop) {
+  AnswerYes yes;
+  page().surrender();  // "降参しますか？", then "もう一度挑戦しますか？"
+  EXPECT_GE(yes.answered, 2);
+  EXPECT_EQ(b().battleResult, Running);
+  EXPECT_EQ(b().busy, 0);
+  EXPECT_EQ(b().turn, 1);
+  EXPECT_EQ(b().phaseTeam, 1);
+  EXPECT_EQ(window->page(), Page::Battle);
+  EXPECT_FALSE(session->commands().canUndo());
 }
 
 }  // namespace
