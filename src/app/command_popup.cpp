@@ -1,5 +1,8 @@
 #include "app/command_popup.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QAction>
 #include <QMenu>
 #include <QPainter>
@@ -36,16 +39,41 @@ QIcon elementIcon(int icon) {
   return QIcon(pm);
 }
 
-// The columns of a caption: the game pads names to a fixed width in bytes of
-// its text encoding, which a monospaced CJK face shows as a fixed width.
-QString columns(const std::string& caption) {
-  QString text = style::text(caption);
-  text.replace(QLatin1Char('\t'), QStringLiteral("  "));
-  return text;
+// Columns as the monospaced face shows them: a full-width character takes two.
+int columnsOf(const QString& text) {
+  int n = 0;
+  for (QChar c : text) n += (c.unicode() >= 0x1100 && !(c.unicode() >= 0xff61 && c.unicode() <= 0xff9f)) ? 2 : 1;
+  return n;
 }
 
-QAction* addEntry(QMenu* to, const MenuEntry& e, bool on) {
-  QAction* a = to->addAction(elementIcon(e.icon), columns(e.caption));
+// The captions of one submenu laid out as a table: every tab-separated
+// column padded to the widest entry's, so the numbers line up.
+std::vector<QString> table(const std::vector<MenuEntry>& entries) {
+  std::vector<QStringList> rows;
+  std::vector<int> widths;
+  for (const MenuEntry& e : entries) {
+    QStringList cells = style::text(e.caption).split(QLatin1Char('\t'));
+    for (QString& c : cells) c = c.trimmed();
+    for (int i = 0; i < cells.size(); ++i) {
+      if (static_cast<int>(widths.size()) <= i) widths.push_back(0);
+      widths[i] = std::max(widths[i], columnsOf(cells[i]));
+    }
+    rows.push_back(cells);
+  }
+  std::vector<QString> out;
+  for (const QStringList& cells : rows) {
+    QString line;
+    for (int i = 0; i < cells.size(); ++i) {
+      line += cells[i];
+      if (i + 1 < cells.size()) line += QString(widths[i] - columnsOf(cells[i]) + 2, QLatin1Char(' '));
+    }
+    out.push_back(line);
+  }
+  return out;
+}
+
+QAction* addEntry(QMenu* to, const MenuEntry& e, const QString& text, bool on) {
+  QAction* a = to->addAction(elementIcon(e.icon), text);
   a->setEnabled(on && e.enabled);
   return a;
 }
@@ -66,9 +94,11 @@ QMenu* makeCommandPopup(const CommandMenu& menu, CommandFlow& flow, const Battle
   skills->setStyleSheet(root->styleSheet());
   skills->setFont(style::monoFont(13));
   skills->setEnabled(menu.skillsEnabled);
-  for (const MenuEntry& e : menu.skills) {
+  const std::vector<QString> skillRows = table(menu.skills);
+  for (std::size_t i = 0; i < menu.skills.size(); ++i) {
+    const MenuEntry& e = menu.skills[i];
     if (e.caption.empty()) continue;
-    QAction* a = addEntry(skills, e, menu.skillsEnabled);
+    QAction* a = addEntry(skills, e, skillRows[i], menu.skillsEnabled);
     QObject::connect(a, &QAction::triggered, root, [&flow, slot = e.tag] { flow.chooseSkill(slot); });
   }
 
@@ -77,8 +107,10 @@ QMenu* makeCommandPopup(const CommandMenu& menu, CommandFlow& flow, const Battle
     creatures->setStyleSheet(root->styleSheet());
     creatures->setFont(style::monoFont(13));
     creatures->setEnabled(menu.summonEnabled);
-    for (const MenuEntry& e : menu.creatures) {
-      QAction* a = addEntry(creatures, e, menu.summonEnabled);
+    const std::vector<QString> rows = table(menu.creatures);
+    for (std::size_t i = 0; i < menu.creatures.size(); ++i) {
+      const MenuEntry& e = menu.creatures[i];
+      QAction* a = addEntry(creatures, e, rows[i], menu.summonEnabled);
       QObject::connect(a, &QAction::triggered, root, [&flow, n = e.tag] { flow.chooseCreature(n); });
     }
   }
@@ -88,7 +120,7 @@ QMenu* makeCommandPopup(const CommandMenu& menu, CommandFlow& flow, const Battle
     special->setStyleSheet(root->styleSheet());
     special->setFont(style::monoFont(13));
     special->setEnabled(menu.specialEnabled);
-    QAction* a = addEntry(special, menu.special, menu.specialEnabled);
+    QAction* a = addEntry(special, menu.special, table({menu.special}).front(), menu.specialEnabled);
     QObject::connect(a, &QAction::triggered, root, [&flow] { flow.chooseSpecial(); });
   }
 
