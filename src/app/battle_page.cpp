@@ -39,7 +39,8 @@ const char* kButtonStyle =
     "QPushButton:disabled { color: #6a707a; border-color: #5a5240; background: #262e3b; }"
     "QToolButton { color: #d8b45a; background: #2a3342; border: 1px solid #5a5240; border-radius: 2px; }"
     "QToolButton:checked { background: #4a4030; border-color: #d8b45a; color: #f4e2b0; }"
-    "QToolButton:hover { background: #3a4558; }";
+    "QToolButton:hover { background: #3a4558; }"
+    "QToolTip { color: #e8e4d8; background: #262e3b; border: 1px solid #d8b45a; padding: 3px; }";
 
 QLabel* makeLabel(QWidget* parent, QRect at, int pixels) {
   auto* label = new QLabel(parent);
@@ -107,9 +108,18 @@ BattlePage::BattlePage(GameSession& session, const BattleArt& art, QWidget* pare
     return bt;
   };
   undoButton_ = button(QStringLiteral("戻す"), QStringLiteral("最後の移動を取り消す (Z)"), QRect(605, 575, 50, 23));
-  endButton_ = button(QStringLiteral("ターンエンド"), QStringLiteral("フェイズを終了する (E)"), QRect(658, 575, 84, 23));
+  endButton_ = button(QStringLiteral("ターンエンド"), QStringLiteral("フェイズを終了する (E)\n次に行動できるユニット: N\n全ての敵の移動範囲: T"), QRect(658, 575, 84, 23));
   giveButton_ = button(QStringLiteral("降参"), QStringLiteral("降参する"), QRect(745, 575, 52, 23));
-  settingsButton_ = button(QStringLiteral("設定"), QStringLiteral("演出の速さと表示の設定"), QRect(6, 575, 70, 21));
+  settingsButton_ = button(QStringLiteral("設定"),
+                           QStringLiteral("演出の速さと表示の設定\n\n"
+                                          "キー操作:\n"
+                                          "E  ターンエンド\n"
+                                          "Esc  ひとつ戻る (右クリック)\n"
+                                          "N / Tab  次に行動できるユニット\n"
+                                          "T  全ての敵の移動範囲\n"
+                                          "Z  移動を取り消す\n"
+                                          "矢印  画面のスクロール"),
+                           QRect(6, 575, 70, 21));
   settingsButton_->setFont(style::font(11, true));
   connect(settingsButton_, &QPushButton::clicked, this, [this] {
     if (openSettings) openSettings(settingsButton_->mapToGlobal(QPoint(0, 0)));
