@@ -287,10 +287,7 @@ void BattlePage::fieldPressed(Qt::MouseButton button, int x, int y) {
 void BattlePage::minimapPressed(Qt::MouseButton button, int x, int y) {
   Battle& b = session_.battle();
   const i32 u = b.s.unitAt[x][y];
-  if (button == Qt::LeftButton) {
-    if (u < 0) status_->showTerrain(b.s.terrain[x][y]);
-    else if (b.d.k[u].State == OnField || b.d.k[u].Team == 1) status_->showUnit(u);
-  }
+  if (button == Qt::LeftButton) flow_.showCell(x, y);
   centreOn(x, y);
   if (button == Qt::RightButton && u >= 0 && !locked_ && b.busy == 0) {
     const Tkst& unit = b.d.k[u];

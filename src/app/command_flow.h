@@ -44,6 +44,8 @@ class CommandFlow {
   std::string undo();
   // Opens the menu of unit u as a right press on its cell would (list, minimap, next-unit key).
   void openUnitMenu(int u);
+  // The status panel of cell (x, y) as a left press shows it (the minimap's too).
+  void showCell(int x, int y) { showCellPanel(x, y, true); }
   // Any pick in progress is dropped.
   void cancel();
 
