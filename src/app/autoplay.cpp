@@ -38,9 +38,16 @@ AutoplayReport autoplayBattle(GameSession& session, i32 stage, std::uint32_t see
   Clock::time_point last = Clock::now();
   QTimer heartbeat;
   heartbeat.setInterval(0);
+  // Only stretches that lie wholly inside the phases count: the stage set-up
+  // before the first phase and the battle end after the last are not phases.
+  bool inPhases = false;
+  const Battle& b = session.battle();
   QObject::connect(&heartbeat, &QTimer::timeout, [&] {
     const Clock::time_point now = Clock::now();
-    report.stallMsMax = std::max(report.stallMsMax, std::chrono::duration<double, std::milli>(now - last).count());
+    const bool phasesNow = b.turn > 0 && b.battleResult == Running;
+    if (inPhases && phasesNow)
+      report.stallMsMax = std::max(report.stallMsMax, std::chrono::duration<double, std::milli>(now - last).count());
+    inPhases = phasesNow;
     last = now;
   });
   heartbeat.start();

@@ -14,7 +14,7 @@ class GameSession;
 struct AutoplayReport {
   std::string line;       // "stage= result= turns= ... violations= hash="
   std::string violation;  // the first rule violation, if any
-  double stallMsMax = 0;  // the longest stretch without event handling
+  double stallMsMax = 0;  // the longest stretch of the phases without event handling
   bool aborted = false;   // the window was closed
 };
 

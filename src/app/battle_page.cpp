@@ -13,7 +13,9 @@
 #include "rules/labels.h"
 #include "view/battle_art.h"
 #include "view/battlefield_view.h"
+#include "view/banner_view.h"
 #include "view/creature_list.h"
+#include "view/floating_text.h"
 #include "view/map_painter.h"
 #include "view/minimap_view.h"
 #include "view/skill_panel.h"
@@ -154,6 +156,21 @@ BattlePage::BattlePage(GameSession& session, const BattleArt& art, QWidget* pare
     else status_->showUnit(u);
   };
   flow_.openMenu = [this](int u) { popUpMenu(u); };
+  warmUpFonts();
+}
+
+// The first text in a new face or size makes the font system open and
+// rasterise it, which can stall the window for a good part of a second: do
+// it now, not in the middle of the first animation.
+void BattlePage::warmUpFonts() {
+  QImage scratch(64, 64, QImage::Format_ARGB32_Premultiplied);
+  QPainter p(&scratch);
+  const QString sample = QStringLiteral("自敵フェイズ勝ちました負け引き分け降参ステージ条件天気属性HP-+0123456789死亡召喚完了帰還ミスｸﾘﾃｨｶﾙ");
+  for (const QFont& f : {style::font(kFloatingTextPixels, true), style::font(kBannerPixels, true), style::font(13, true),
+                         style::font(10, true), style::monoFont(13), style::font(13)}) {
+    p.setFont(f);
+    p.drawText(0, 40, sample);
+  }
 }
 
 Battle& BattlePage::battle() { return session_.battle(); }

@@ -80,6 +80,7 @@ class BattlePage : public QWidget {
   void updateButtons();
   void updatePreview();
   void computeThreats();
+  void warmUpFonts();
   QToolButton* switchButton(const QString& text, const QString& tip, int top);
 
   GameSession& session_;
