@@ -29,6 +29,7 @@ GameSession::GameSession(std::string gameDir)
   state_->gameDir = std::move(gameDir);
   newGame();
   opponent_ = installOpponent(battle_);
+  opponent_->breathe = [this] { presenter_.breathe(); };
 }
 
 GameSession::~GameSession() = default;

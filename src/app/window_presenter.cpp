@@ -50,6 +50,7 @@ int WindowPresenter::scaled(int ms) const {
 
 void WindowPresenter::wait(int ms) {
   checkAbort();
+  sinceEvents_.start();
   const int t = scaled(ms);
   if (t <= 0) {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -64,6 +65,14 @@ void WindowPresenter::wait(int ms) {
     loop.exec();
     loop_ = outer;
   }
+  checkAbort();
+}
+
+void WindowPresenter::breathe() {
+  constexpr int kEveryMs = 8;
+  if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEveryMs) return;
+  sinceEvents_.start();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
   checkAbort();
 }
 

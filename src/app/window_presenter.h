@@ -9,6 +9,7 @@
 #include <functional>
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include "rules/presenter.h"
@@ -59,6 +60,10 @@ class WindowPresenter : public Presenter {
   void message(const std::string& text) override;
   void showPage(Page page) override;
 
+  // Handles the window's events at most every few milliseconds while the
+  // computer works out a decision; throws BattleAborted when the window closes.
+  void breathe();
+
   // Scrolls the battlefield to `target` with the eased animation (15 steps).
   void scrollView(QPoint target);
 
@@ -74,6 +79,7 @@ class WindowPresenter : public Presenter {
   QEventLoop* loop_ = nullptr;
   QPointer<QDialog> dialog_;
   QColor lastBanner_{0xff, 0xf2, 0x80};
+  QElapsedTimer sinceEvents_;
 };
 
 }  // namespace sorvane

@@ -51,8 +51,34 @@ void MinimapView::setVisiblePart(QRect part) {
   update();
 }
 
+// The map is painted from the state only when the game asks for it, so a
+// repaint while the computer is thinking shows the last settled position.
+void MinimapView::refresh() {
+  const qreal ratio = devicePixelRatioF();
+  if (picture_.size() != size() * ratio) {
+    picture_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture_.setDevicePixelRatio(ratio);
+  }
+  QPainter p(&picture_);
+  paintMap(p);
+  p.end();
+  update();
+}
+
 void MinimapView::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  if (picture_.isNull()) refresh();
+  p.drawImage(QPoint(0, 0), picture_);
+  if (visible_.isValid()) {
+    const QRect r(visible_.x() * kMini / 60, visible_.y() * kMini / 60, visible_.width() * kMini / 60,
+                  visible_.height() * kMini / 60);
+    p.setPen(QPen(QColor(0xd8, 0xb4, 0x5a), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+  }
+}
+
+void MinimapView::paintMap(QPainter& p) {
   const Tsyori& s = battle_.s;
   for (int x = 0; x < kMapW; ++x)
     for (int y = 0; y < kMapH; ++y) {
@@ -78,14 +104,6 @@ void MinimapView::paintEvent(QPaintEvent*) {
       if (zoneClass(z, x, y + 1) != c) p.drawLine(mx, my + kMini - 1, mx + kMini - 1, my + kMini - 1);
       if (zoneClass(z, x - 1, y) != c) p.drawLine(mx, my, mx, my + kMini - 1);
     }
-
-  if (visible_.isValid()) {
-    const QRect r(visible_.x() * kMini / 60, visible_.y() * kMini / 60, visible_.width() * kMini / 60,
-                  visible_.height() * kMini / 60);
-    p.setPen(QPen(QColor(0xd8, 0xb4, 0x5a), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-  }
 }
 
 void MinimapView::mousePressEvent(QMouseEvent* event) {

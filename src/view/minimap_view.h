@@ -3,11 +3,14 @@
 // A click or a drag scrolls the battlefield there.
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
 #include "data/grid.h"
 #include "view/battle_art.h"
+
+class QPainter;
 
 namespace sorvane {
 
@@ -27,7 +30,8 @@ class MinimapView : public QWidget {
   static constexpr int kMini = 9;
 
   MinimapView(const Battle& battle, const BattleArt& art, QWidget* parent = nullptr);
-  void refresh() { update(); }
+  // Paints the map again from the state (miniMapPaint).
+  void refresh();
   // The battlefield's visible part, in battlefield pixels.
   void setVisiblePart(QRect part);
 
@@ -41,9 +45,12 @@ class MinimapView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  void paintMap(QPainter& p);
+
   const Battle& battle_;
   const BattleArt& art_;
   QRect visible_;
+  QImage picture_;
 };
 
 }  // namespace sorvane
