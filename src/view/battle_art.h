@@ -47,8 +47,6 @@ class BattleArt {
   std::array<QImage, 20> miniChips_;
   std::map<std::string, QImage> confirmations_;
   QImage empty_;
-
-  static constexpr int kTerrainCountDummy = 0;
 };
 
 }  // namespace sorvane
