@@ -73,7 +73,8 @@ void paintThreats(QPainter& p, const BoardMarks& marks) {
 // The 5-pixel frame that inverts what lies under it.
 void paintDestinationFrame(QPainter& p, int x, int y) {
   p.save();
-  p.setCompositionMode(QPainter::RasterOp_NotDestination);
+  // White in difference mode turns every colour under the border into its opposite.
+  p.setCompositionMode(QPainter::CompositionMode_Difference);
   const QRect outer(x * kCell + 3, y * kCell + 3, 55, 55);
   QPainterPath path;
   path.addRect(outer);
