@@ -49,6 +49,11 @@ class Opponent {
   // Called after each unit's turn in the phase loop (checks in the lab and tests).
   std::function<void(int u)> afterUnit;
 
+  // Called now and then while a decision is being worked out, so that a
+  // window can handle its events; it changes nothing in the game. It may
+  // throw to stop the decision (the window is closing).
+  std::function<void()> breathe;
+
   // One action value written in the running cycle: destination, skill slot
   // (-1 move only), target. Values that nothing wrote take no part in the choice.
   struct Entry {

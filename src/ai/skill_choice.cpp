@@ -133,6 +133,7 @@ void Opponent::AICheck_W(int u) {
   for (int x = 0; x <= s_.maxX; ++x)
     for (int y = 0; y <= s_.maxY; ++y) {
       if (!s_.reachMark[x][y]) continue;
+      if (breathe) breathe();
       // u stands on the candidate cell; terrain and its neighbours now count.
       for (auto& column : s_.unitAt)
         for (i32& cell : column)

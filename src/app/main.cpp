@@ -1,0 +1,138 @@
+// sorvane: the game window.
+//   sorvane [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit] [--speed normal|fast|instant]
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/autoplay.h"
+#include "app/battle_page.h"
+#include "app/game_session.h"
+#include "app/main_window.h"
+#include "view/battle_art.h"
+
+namespace {
+
+struct Options {
+  int stage = -1;
+  std::uint32_t seed = 1;
+  std::string screenshot;
+  bool autoplay = false;
+  bool speedGiven = false;
+  sorvane::WindowSettings settings;
+};
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: sorvane [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit]"
+               " [--speed normal|fast|instant]\n");
+  return 2;
+}
+
+bool parse(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto next = [&](std::string& v) {
+      if (i + 1 >= argc) return false;
+      v = argv[++i];
+      return true;
+    };
+    std::string v;
+    try {
+      if (a == "--battle" && next(v)) o.stage = std::stoi(v);
+      else if (a == "--seed" && next(v)) o.seed = static_cast<std::uint32_t>(std::stoul(v));
+      else if (a == "--screenshot" && next(o.screenshot)) continue;
+      else if (a == "--autoplay") o.autoplay = true;
+      else if (a == "--scale" && next(v)) {
+        if (!sorvane::parseScale(v, o.settings.scale)) return false;
+      } else if (a == "--speed" && next(v)) {
+        o.speedGiven = true;
+        if (v == "normal") o.settings.speed = sorvane::AnimationSpeed::Normal;
+        else if (v == "fast") o.settings.speed = sorvane::AnimationSpeed::Fast;
+        else if (v == "instant") o.settings.speed = sorvane::AnimationSpeed::Instant;
+        else return false;
+      } else return false;
+    } catch (const std::exception&) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The whole scene is drawn at a whole-number scale, so every pixel stays sharp.
+void applyScale(const Options& o, char** argv) {
+  if (std::getenv("QT_SCALE_FACTOR") || o.settings.scale == sorvane::SceneScale::One) return;
+  int factor = 2;
+  if (o.settings.scale == sorvane::SceneScale::Fit) {
+    int argc = 1;
+    QGuiApplication probe(argc, argv);
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    factor = sorvane::fitFactor(free.width(), free.height() - 40);
+  }
+  if (factor > 1) setenv("QT_SCALE_FACTOR", std::to_string(factor).c_str(), 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!parse(argc, argv, o)) return usage();
+  if (o.stage >= 0 && !sorvane::stageExists(o.stage)) {
+    std::fprintf(stderr, "sorvane: no stage %d (story stages 0..14, 50..69; free battles GROUP*100+PARTY)\n", o.stage);
+    return 2;
+  }
+  applyScale(o, argv);
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  const std::string gameDir = ec ? std::string("./") : exe.parent_path().string() + "/";
+
+  std::unique_ptr<sorvane::BattleArt> art;
+  try {
+    art = std::make_unique<sorvane::BattleArt>(gameDir);
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, QStringLiteral("Sorvane"), QString::fromUtf8(e.what()));
+    return 1;
+  }
+
+  sorvane::GameSession session(gameDir);
+  if ((o.autoplay || !o.screenshot.empty()) && !o.speedGiven) o.settings.speed = sorvane::AnimationSpeed::Instant;
+  sorvane::MainWindow window(session, *art, o.settings);
+  window.show();
+
+  const int stage = o.stage >= 0 ? o.stage : 0;
+  int exitCode = 0;
+  if (o.autoplay) {
+    QTimer::singleShot(0, &window, [&] {
+      // The party of the lab's new game, so that the line matches the lab's `battle`.
+      session.newGame(false);
+      window.showPage(sorvane::Page::Battle);
+      const sorvane::AutoplayReport r = sorvane::autoplayBattle(session, stage, o.seed);
+      if (r.aborted) return;  // the window was closed: the program is ending
+      std::cout << r.line << "\n";
+      if (!r.violation.empty()) std::cout << "violation: " << r.violation << "\n";
+      std::cout << "window stall_ms_max=" << r.stallMsMax << "\n" << std::flush;
+      if (!o.screenshot.empty()) window.grab().save(QString::fromStdString(o.screenshot));
+      QCoreApplication::quit();
+    });
+  } else {
+    if (!o.screenshot.empty())
+      window.onBattleStarted = [&] {
+        if (!window.grab().save(QString::fromStdString(o.screenshot))) exitCode = 1;
+        QCoreApplication::quit();
+      };
+    window.openBattle(stage, o.seed);
+  }
+  const int code = app.exec();
+  return code != 0 ? code : exitCode;
+}

@@ -1,0 +1,56 @@
+// The game window: one 800 x 600 scene holding the title, story, preparation
+// and battle pages, of which one is shown. It owns the game and switches
+// pages; closing it unwinds whatever the game is doing and ends the program.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QWidget>
+
+#include "app/window_settings.h"
+
+class QStackedWidget;
+
+namespace sorvane {
+
+class BattleArt;
+class BattlePage;
+class GameSession;
+class PlaceholderPage;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  MainWindow(GameSession& session, const BattleArt& art, WindowSettings& settings, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  void showPage(Page page);
+  Page page() const;
+  BattlePage& battlePage() { return *battle_; }
+
+  // Starts `stage` in the battle page (its first phase runs from the event loop).
+  void openBattle(i32 stage, std::uint32_t seed);
+  // Runs once the first phase of a battle opened by openBattle has been played.
+  std::function<void()> onBattleStarted;
+  // Applies the speed and marking choices of the settings.
+  void applySettings();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void settingsMenu(QPoint at);
+
+  GameSession& session_;
+  WindowSettings& settings_;
+  QStackedWidget* pages_;
+  PlaceholderPage* title_;
+  PlaceholderPage* story_;
+  PlaceholderPage* preparation_;
+  BattlePage* battle_;
+  std::uint32_t seed_ = 1;
+};
+
+}  // namespace sorvane
