@@ -33,13 +33,12 @@ std::vector<TargetPreview> previewSkill(const Battle& live) {
   }
 
   const Tdeta& d = *state.D;
-  const Tkst& user = d.k[state.selUnit];
-  const int hit = b.hitRate;
   for (int i = 0; i <= state.lastUnit && i < kUnitCount; ++i) {
     const Tkst& before = d.k[i];
     const Tkst& after = d.kw[i];
-    if (before.HP == after.HP && before.SP == after.SP && before.State == after.State) continue;
-    if (i == state.selUnit && before.HP == after.HP) continue;  // the user's own SP is the cost, not an effect
+    const bool reached = b.trialOdds[i].hit >= 0;  // a target that will dodge is shown at 0%
+    if (!reached && before.HP == after.HP && before.SP == after.SP && before.State == after.State) continue;
+    if (i == state.selUnit && before.HP == after.HP && !reached) continue;  // the user's own SP is the cost, not an effect
     TargetPreview t;
     t.unit = i;
     t.hpBefore = before.HP;
@@ -47,12 +46,11 @@ std::vector<TargetPreview> previewSkill(const Battle& live) {
     t.spBefore = before.SP;
     t.spAfter = std::max<i32>(0, after.SP);
     t.dies = after.HP <= 0 || (before.State == OnField && after.State != OnField);
-    const int evasion = std::min<i32>(75, before.EvaB + before.EvaP);
-    t.hitChance = std::clamp(hit - evasion, 0, 100);
-    int crit = sk.Crit + user.CritB + user.CritP;
-    if (before.LockOn >= 1) crit *= 2;
-    if (d.hasAbility(before, ability::CriticalGuard)) crit = 0;
-    t.critChance = sk.Power > 0 && after.HP < before.HP ? std::clamp(crit, 0, 100) : 0;
+    // The odds are the ones the rules worked out on the trial; a unit changed
+    // without a roll (the user's own effects) is certain.
+    const Battle::Odds& odds = b.trialOdds[i];
+    t.hitChance = odds.hit >= 0 ? odds.hit : 100;
+    t.critChance = sk.Power > 0 && after.HP < before.HP && odds.crit >= 0 ? odds.crit : 0;
     out.push_back(t);
   }
   return out;

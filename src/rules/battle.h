@@ -83,6 +83,12 @@ class Battle {
   i32 targetX = 0, targetY = 0;
   i32 hitRate = 0, critRate = 0, procRate = 0;
   i32 evaRate = 0;  // 1000 = the skill cannot touch the current target
+  // The odds a trial use worked out for each unit it reached (percent; -1:
+  // not reached), for the forecast the player sees before confirming.
+  struct Odds {
+    i32 hit = -1, crit = -1;
+  };
+  std::array<Odds, kUnitCount> trialOdds{};
   i32 power = 0;
   i32 atkValue = 0, defValue = 0;       // effective attack of the user, defence of the target
   i32 userMagic = 0, targetMagic = 0;   // effective magic of user and target

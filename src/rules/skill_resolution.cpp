@@ -269,6 +269,9 @@ void Battle::skillA_s1_t() {
       }
   }
 
+  if (s.simulating && validUnitIndex(target))
+    trialOdds[target].hit = evaRate >= 500 ? 0 : std::clamp<i32>(hitRate - evaRate, 0, 100);
+
   const bool ailments = inflictsAilment(sk);
   const bool lowers = lowersTargetStat(sk);
   int landed = 0;
@@ -377,6 +380,7 @@ void Battle::skillA_s1_t_MD(int e) {
                             d.kw[t.Master].State == OnField;
   if (has(t, ability::CriticalGuard) || masterGuards) chance = 0;
   if (has(t, ability::Destiny) && chance < 100) chance = 0;
+  if (s.simulating && validUnitIndex(curTarget)) trialOdds[curTarget].crit = std::clamp<i32>(chance, 0, 100);
   if (!s.simulating && s.Random(100) < chance) {
     base = base * 3 / 2;
     LAnime(curTarget, shown::Critical, "");

@@ -1,12 +1,11 @@
 // The forecast of the confirmation step is what the engine then deals, when
 // no roll can change it.
 #include "app/damage_preview.h"
+#include "data/ability_ids.h"
 #include "app_fixture.h"
 
 namespace sorvane::testing {
 namespace {
-
-using PreviewTest = AppFixture;
 
 // A single-target attack of the catalogue without criticals, added effects or extra hits.
 int plainAttack(const Tdeta& d) {
@@ -23,32 +22,44 @@ int plainAttack(const Tdeta& d) {
   return 0;
 }
 
+class PreviewTest : public AppFixture {
+ protected:
+  // The player's master learns a plain attack, never misses, faces the enemy
+  // master on the next cell and picks it; returns the enemy's cell.
+  std::pair<int, int> pickEnemyNextToMaster() {
+    Battle& battle = b();
+    Tdeta& d = battle.d;
+    const int id = plainAttack(d);
+    EXPECT_GT(id, 0);
+    Tkst& me = d.k[kPlayerMaster];
+    me.W[0] = id;
+    me.HitB = 1000;
+    me.SP = me.SPMax;
+    const int enemy = kSideSize;
+    const auto [mx, my] = cellOf(kPlayerMaster);
+    const auto [ex, ey] = cellOf(enemy);
+    EXPECT_GE(ex, 0);
+    const int tx = mx + (mx + 1 < kMapW ? 1 : -1), ty = my;
+    battle.s.unitAt[ex][ey] = -1;
+    battle.s.unitAt[tx][ty] = enemy;
+    d.k[enemy].EvaB = 0;
+    d.k[enemy].EvaP = 0;
+    battle.setHosei();
+
+    flow().openUnitMenu(kPlayerMaster);
+    flow().chooseSkill(0);
+    EXPECT_EQ(battle.pickCommand, 3);
+    EXPECT_FALSE(battle.s.reachPath[tx][ty].empty());
+    flow().leftPress(tx, ty);
+    EXPECT_EQ(battle.pickMode, 2);
+    return {tx, ty};
+  }
+};
+
 TEST_F(PreviewTest, ForecastEqualsTheDamageDealtWhenNoRollIsInvolved) {
   Tdeta& d = b().d;
-  const int id = plainAttack(d);
-  ASSERT_GT(id, 0);
-  // The player's master learns the attack, never misses, and faces the enemy master next to it.
-  Tkst& me = d.k[kPlayerMaster];
-  me.W[0] = id;
-  me.HitB = 1000;
-  me.SP = me.SPMax;
   const int enemy = kSideSize;
-  const auto [mx, my] = cellOf(kPlayerMaster);
-  const auto [ex, ey] = cellOf(enemy);
-  ASSERT_GE(ex, 0);
-  const int tx = mx + (mx + 1 < kMapW ? 1 : -1), ty = my;
-  b().s.unitAt[ex][ey] = -1;
-  b().s.unitAt[tx][ty] = enemy;
-  d.k[enemy].EvaB = 0;
-  d.k[enemy].EvaP = 0;
-  b().setHosei();
-
-  flow().openUnitMenu(kPlayerMaster);
-  flow().chooseSkill(0);
-  ASSERT_EQ(b().pickCommand, 3);
-  ASSERT_FALSE(b().s.reachPath[tx][ty].empty());
-  flow().leftPress(tx, ty);
-  ASSERT_EQ(b().pickMode, 2);
+  const auto [tx, ty] = pickEnemyNextToMaster();
 
   const std::vector<TargetPreview> forecast = previewSkill(b());
   const std::uint64_t untouched = positionHash(b(), 0);
@@ -60,6 +71,20 @@ TEST_F(PreviewTest, ForecastEqualsTheDamageDealtWhenNoRollIsInvolved) {
 
   flow().leftPress(tx, ty);  // confirm
   EXPECT_EQ(std::max<i32>(0, d.k[enemy].HP), forecast[0].hpAfter);
+}
+
+TEST_F(PreviewTest, ACertainDodgeIsForecastAsNoChanceToHit) {
+  Tdeta& d = b().d;
+  const int enemy = kSideSize;
+  d.k[enemy].TN[0] = ability::ShortRangeDodge;  // dodges whatever strikes from the next cell
+  d.k[enemy].TNS = d.buildTNS(d.k[enemy].TN);
+  pickEnemyNextToMaster();
+
+  const std::vector<TargetPreview> forecast = previewSkill(b());
+  ASSERT_EQ(forecast.size(), 1u);
+  EXPECT_EQ(forecast[0].unit, enemy);
+  EXPECT_EQ(forecast[0].hitChance, 0);
+  EXPECT_EQ(forecast[0].hpAfter, forecast[0].hpBefore);
 }
 
 }  // namespace
