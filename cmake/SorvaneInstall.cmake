@@ -30,3 +30,13 @@ endif()
 # demo script; the programs themselves stay out of share.
 install(DIRECTORY ${SORVANE_GAME_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/sorvane
         FILES_MATCHING PATTERN "*.qda" PATTERN "*.ogg" PATTERN "*.wav" PATTERN "*.lab")
+
+# The desktop: a menu entry, the icon in the hicolor theme and the software
+# centre's description.
+install(FILES ${PROJECT_SOURCE_DIR}/assets/desktop/org.sorvane.Sorvane.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/desktop/org.sorvane.Sorvane.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/desktop/org.sorvane.Sorvane.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/CREDITS.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/sorvane)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "campaign/campaign.h"
+#include "campaign/flow.h"
 #include "campaign/rewards.h"
 
 namespace sorvane {
@@ -12,8 +13,6 @@ namespace sorvane {
 namespace {
 
 constexpr i32 kMaxBP = 999;
-constexpr i32 kCreditsAfterCampaign = 15;  // storyStage once the last stage is won
-constexpr i32 kCreditsAfterExtras = 70;
 
 void backToPreparation(Battle& b) {
   b.s.storyBattle = 0;
@@ -25,25 +24,26 @@ void backToPreparation(Battle& b) {
   b.setZokuseiti();
 }
 
-AfterBattle nextStoryStage(Battle& b, Campaign& c) {
+// A won story battle: the story goes on, or, after the last stage of the
+// campaign or of the extra stages, its ending scene and the credits.
+void nextStoryStage(Battle& b, Campaign& c, AfterBattle next) {
   Tsyori& s = b.s;
+  const i32 won = s.storyStage;
   s.storyBattle = 0;
   s.stageNo = -1;
   s.mapNo = -1;
   ++s.storyStage;
-  AfterBattle next = AfterBattle::NextStage;
-  if (s.storyStage == kCreditsAfterCampaign || s.storyStage == kCreditsAfterExtras) {
+  if (next == AfterBattle::Credits) {
     if (c.saveProgress) c.saveProgress();
     s.storyStage = 0;
+    c.scene(flow::endingScene(won));
     b.view->BGM(Music::credits());
     b.view->showPage(kCreditsPage);
-    next = AfterBattle::Credits;
   } else {
     b.view->BGM(Music::preparation());
     b.view->showPage(Page::Preparation);
   }
   b.view->EnabledCheck(true);
-  return next;
 }
 
 }  // namespace
@@ -70,20 +70,24 @@ AfterBattle Campaign::BMend(Battle& b) {
   if (b.battleResult == Won) rewards::winnersRewards(b, *this);
   rewards::resetUnits(b);
 
-  if (b.battleResult == Won && b.s.storyBattle == 1) return nextStoryStage(b, *this);
-  if (b.battleResult == Lost || b.battleResult == Draw || b.battleResult == Surrendered) {
+  bool retry = false;
+  if (flow::asksRetry(b.battleResult)) {
     b.view->SE(Sound::Open);
-    if (b.view->question("もう一度挑戦しますか？")) {
+    retry = b.view->question("もう一度挑戦しますか？");
+    b.view->SE(retry ? Sound::Confirm : Sound::Cancel);
+  }
+  const AfterBattle next = flow::whatFollows(b.battleResult, b.s.storyBattle == 1, b.s.storyStage, retry);
+  switch (next) {
+    case AfterBattle::NextStage:
+    case AfterBattle::Credits: nextStoryStage(b, *this, next); break;
+    case AfterBattle::Retry:
       // The same stage on the same map once more, from turn 0 with the same team first.
-      b.view->SE(Sound::Confirm);
       b.s.StageSetup();
       b.restartBattle();
-      return AfterBattle::Retry;
-    }
-    b.view->SE(Sound::Cancel);
+      break;
+    case AfterBattle::Preparation: backToPreparation(b); break;
   }
-  backToPreparation(b);
-  return AfterBattle::Preparation;
+  return next;
 }
 
 AfterBattle Campaign::finishBattle(Battle& b) {

@@ -32,6 +32,13 @@ struct Campaign {
   // been finished. Installed by the game (none: nothing is written).
   std::function<void()> saveProgress;
 
+  // Plays story scene N (the numbers are in scenes.h) and returns when it is
+  // over. Installed by the window; empty, no scene plays.
+  std::function<void(i32 scene)> playScene;
+  void scene(i32 n) const {
+    if (playScene && n >= 0) playScene(n);
+  }
+
   // The battle end (battle_end.cpp): experience, levels, BP, a captured
   // creature, unlocked jobs and master characters, the unit records reset,
   // then the retry question after a lost, drawn or surrendered battle and

@@ -8,6 +8,7 @@
 #include "caption_art.h"
 #include "image_files.h"
 #include "portrait_art.h"
+#include "story_art.h"
 #include "style.h"
 #include "terrain_art.h"
 #include "token_art.h"
@@ -77,6 +78,7 @@ PaintedArt PaintAll(const ArtTables& tables, IconLibrary& icons) {
       art.png.push_back({"mini" + number(index) + ".png", PaintMiniUnit(palette, team, kind)});
     }
   }
+  for (PaintedPicture& picture : PaintStoryArt(tables, icons)) art.png.push_back(std::move(picture));
   return art;
 }
 

@@ -176,6 +176,52 @@ std::vector<CaptionArt> readCaptions(const std::filesystem::path& file) {
   return captions;
 }
 
+std::vector<StoryPortraitArt> readStoryPortraits(const std::filesystem::path& file) {
+  std::vector<StoryPortraitArt> portraits;
+  std::set<std::string> seen;
+  for (const Row& row : readRows(file, 3)) {
+    needWords(file, row, 3, true);
+    if (!seen.insert(row.words[0]).second) fail(file, row.line, "stem " + row.words[0] + " is listed twice");
+    portraits.push_back({row.words[0], row.words[1], toRgb(file, row, row.words[2]), row.rest});
+  }
+  return portraits;
+}
+
+std::vector<StoryBackdropArt> readStoryBackdrops(const std::filesystem::path& file) {
+  static const std::map<std::string, StoryLight> kLights = {{"sun", StoryLight::Sun},       {"moon", StoryLight::Moon},
+                                                            {"stars", StoryLight::Stars},   {"embers", StoryLight::Embers},
+                                                            {"snow", StoryLight::Snow}};
+  std::vector<StoryBackdropArt> backdrops;
+  for (const Row& row : readRows(file, 7)) {
+    needWords(file, row, 7, true);
+    StoryBackdropArt b;
+    b.name = row.words[0];
+    b.sky = toRgb(file, row, row.words[1]);
+    b.glow = toRgb(file, row, row.words[2]);
+    b.ground = toRgb(file, row, row.words[3]);
+    b.horizon = toInt(file, row, row.words[4], 10, 95);
+    std::istringstream lights(row.words[5]);
+    for (std::string light; std::getline(lights, light, '+');) {
+      if (light == "none") continue;
+      const auto it = kLights.find(light);
+      if (it == kLights.end()) fail(file, row.line, "no light named '" + light + "'");
+      b.light |= static_cast<int>(it->second);
+    }
+    if (row.words[6] != "-") {
+      std::istringstream features(row.words[6]);
+      for (std::string feature; std::getline(features, feature, ',');) {
+        const auto star = feature.find('*');
+        StoryFeature f{feature.substr(0, star), 1};
+        if (star != std::string::npos) f.count = toInt(file, row, feature.substr(star + 1), 1, 12);
+        b.features.push_back(f);
+      }
+    }
+    b.place = row.rest;
+    backdrops.push_back(std::move(b));
+  }
+  return backdrops;
+}
+
 }  // namespace
 
 Rgb Palette::colour(const std::string& name) const {
@@ -189,6 +235,9 @@ std::vector<std::string> ArtTables::iconNames() const {
   for (const UnitArt& u : units) names.insert(u.icon);
   for (const JobArt& j : jobs) names.insert(j.icon);
   for (const auto& [marker, icon] : markers) names.insert(icon);
+  for (const StoryPortraitArt& p : storyPortraits) names.insert(p.icon);
+  for (const StoryBackdropArt& b : storyBackdrops)
+    for (const StoryFeature& f : b.features) names.insert(f.icon);
   return {names.begin(), names.end()};
 }
 
@@ -200,6 +249,8 @@ ArtTables LoadArtTables(const std::filesystem::path& artDir) {
   t.palette = readPalette(artDir / "palette.txt");
   t.terrain = readTerrain(artDir / "terrain.txt");
   t.captions = readCaptions(artDir / "captions.txt");
+  t.storyPortraits = readStoryPortraits(artDir / "story_portraits.txt");
+  t.storyBackdrops = readStoryBackdrops(artDir / "story_backdrops.txt");
   return t;
 }
 

@@ -46,6 +46,31 @@ struct CaptionArt {
   std::string hint;
 };
 
+// A bust for the story scenes.
+struct StoryPortraitArt {
+  std::string stem;  // "<stem>a.png", "<stem>0.png", ...
+  std::string icon;
+  Rgb robe;
+  std::string name;
+};
+
+enum class StoryLight { Sun = 1, Moon = 2, Stars = 4, Embers = 8, Snow = 16 };
+
+struct StoryFeature {
+  std::string icon;
+  int count = 1;
+};
+
+// A background for the story scenes.
+struct StoryBackdropArt {
+  std::string name;  // "<name>.png"
+  Rgb sky, glow, ground;
+  int horizon = 60;  // percent of the height
+  int light = 0;     // StoryLight flags
+  std::vector<StoryFeature> features;
+  std::string place;
+};
+
 inline constexpr int kElementCount = 8;  // 無 炎 氷 木 地 雷 水, and the glitch
 
 struct Palette {
@@ -64,12 +89,14 @@ struct ArtTables {
   Palette palette;
   std::vector<TerrainArt> terrain;  // codes 0..13 in order
   std::vector<CaptionArt> captions;
+  std::vector<StoryPortraitArt> storyPortraits;
+  std::vector<StoryBackdropArt> storyBackdrops;
 
   std::vector<std::string> iconNames() const;  // every icon the tables name, sorted, once each
 };
 
-// Reads units.txt, jobs.txt, markers.txt, palette.txt, terrain.txt and
-// captions.txt from `artDir`. Throws std::runtime_error naming the file and
+// Reads units.txt, jobs.txt, markers.txt, palette.txt, terrain.txt,
+// captions.txt, story_portraits.txt and story_backdrops.txt from `artDir`. Throws std::runtime_error naming the file and
 // line of the first thing wrong.
 ArtTables LoadArtTables(const std::filesystem::path& artDir);
 

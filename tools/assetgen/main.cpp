@@ -1,6 +1,8 @@
 // sorvane-assetgen: builds the game's archives from the text sources in assets/.
 //
-//   sorvane-assetgen dat ASSETS_DIR OUT_FILE   packs dat.qda (the battle maps)
+//   sorvane-assetgen dat ASSETS_DIR OUT_FILE   packs dat.qda: the battle maps, and the
+//                                              story scripts assets/story/story<N>.txt
+//                                              as "story<N>.dat" in Shift-JIS with CR LF
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,7 @@
 
 #include "data/archive/qda_writer.h"
 #include "map_source.h"
+#include "text/cp932.h"
 
 namespace fs = std::filesystem;
 using namespace sorvane;
@@ -26,6 +29,27 @@ std::string readFile(const fs::path& path) {
 
 qda::Bytes bytesOf(const std::string& s) { return qda::Bytes(s.begin(), s.end()); }
 
+// Story scripts are written in UTF-8 with any line ends; the game reads Shift-JIS with CR LF.
+std::vector<qda::ArchiveEntry> storyEntries(const fs::path& folder) {
+  std::vector<fs::path> sources;
+  if (fs::is_directory(folder))
+    for (const auto& entry : fs::directory_iterator(folder))
+      if (entry.path().extension() == ".txt" && entry.path().stem().string().starts_with("story"))
+        sources.push_back(entry.path());
+  std::sort(sources.begin(), sources.end());
+  std::vector<qda::ArchiveEntry> entries;
+  for (const fs::path& source : sources) {
+    std::string script;
+    try {
+      for (const std::string& line : text::splitLines(readFile(source))) script += text::toCp932(line) + "\r\n";
+    } catch (const text::EncodingError& e) {
+      throw std::runtime_error(source.string() + ": " + e.what());
+    }
+    entries.push_back({source.stem().string() + ".dat", bytesOf(script)});
+  }
+  return entries;
+}
+
 void packDat(const fs::path& assets, const std::string& out) {
   std::vector<fs::path> sources;
   for (const auto& entry : fs::directory_iterator(assets / "maps"))
@@ -40,6 +64,7 @@ void packDat(const fs::path& assets, const std::string& out) {
     }
   }
   std::vector<qda::ArchiveEntry> entries = {{"map1.dat", bytesOf(assetgen::BuildMapFile(maps))}};
+  for (qda::ArchiveEntry& script : storyEntries(assets / "story")) entries.push_back(std::move(script));
   qda::WriteArchiveFile(out, entries, /*compressed=*/true);
 }
 

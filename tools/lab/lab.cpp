@@ -57,13 +57,15 @@ void Lab::execute(std::string_view line) {
       {"rngstate", &Lab::cmdRngState},
       {"save", &Lab::cmdSave},       {"load", &Lab::cmdLoad},       {"slotline", &Lab::cmdSlotLine},
       {"progress", &Lab::cmdProgress}, {"progressline", &Lab::cmdProgressLine},
-      {"formation", &Lab::cmdFormation},
+      {"formation", &Lab::cmdFormation}, {"prep", &Lab::cmdPrep},     {"export", &Lab::cmdExport},
+      {"campaign", &Lab::cmdCampaign}, {"flag", &Lab::cmdFlag},      {"story", &Lab::cmdStory},
   };
   // Lines that only look, and the orders (journalled by the command
   // interface in their own form), are not part of a replay's set-up.
   static constexpr std::string_view kNotJournalled[] = {
       "print", "hash", "feedback", "orders", "order", "move", "skill", "summon", "return", "use",
       "tchange", "surrender", "undo", "newgame", "battle", "save", "slotline", "progressline",
+      "export", "campaign", "story",
   };
   for (const auto& [name, handler] : kCommands) {
     if (name != command) continue;

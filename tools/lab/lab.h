@@ -93,6 +93,14 @@ class Lab {
   std::string cmdProgressLine(const Args& a);
   std::string cmdFormation(const Args& a);
   std::string printRecords(const Args& a);
+  // story N: plays a story scene headless and prints it (lab_story_commands.cpp).
+  std::string cmdStory(const Args& a);
+  // The preparation screen, the export and the campaign played through (lab_prep_commands.cpp).
+  std::string cmdPrep(const Args& a);
+  std::string cmdExport(const Args& a);
+  std::string printParty(const Args& a);
+  std::string cmdCampaign(const Args& a);
+  std::string cmdFlag(const Args& a);
   // The battle over the current game state, made when first needed.
   Battle& battle();
 

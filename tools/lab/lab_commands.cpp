@@ -113,6 +113,7 @@ std::string Lab::cmdPrint(const Args& a) {
   if (a[0] == "battle") return printBattle(a);
   if (a[0] == "progress") return printProgress(a);
   if (a[0] == "records") return printRecords(a);
+  if (a[0] == "party") return printParty(a);
   if (a[0] == "skill" || a[0] == "ability" || a[0] == "special" || a[0] == "creature") return printCatalogue(a);
   return "nothing to print called " + a[0];
 }

@@ -1,16 +1,12 @@
 // sorvane-lab [SCRIPT]: runs lab commands from SCRIPT, or from standard input.
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "data/game_dir.h"
 #include "lab.h"
 
 int main(int argc, char** argv) {
-  std::error_code ec;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  std::string gameDir = ec ? std::string("./") : exe.parent_path().string() + "/";
-
-  sorvane::lab::Lab lab(std::cout, gameDir);
+  sorvane::lab::Lab lab(std::cout, sorvane::findGameDir());
   if (argc > 2) {
     std::cerr << "usage: sorvane-lab [SCRIPT]\n";
     return 2;

@@ -178,6 +178,10 @@ bool SetUpStoryStage(Tsyori& s, int stage) {
   return true;
 }
 
+void ApplyUnitRows(Tsyori& s, const std::vector<UnitDef>& rows) {
+  for (const UnitDef& row : rows) applyRow(s, row);
+}
+
 bool SetUpParty(Tsyori& s, int group, int party, i32 baseLevel) {
   const PartyDef* p = FindParty(group, party);
   if (!p) return false;

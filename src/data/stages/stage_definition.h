@@ -166,6 +166,10 @@ bool SetUpStoryStage(Tsyori& s, int stage);
 // the parties that say so). Returns false for a party that does not exist.
 bool SetUpParty(Tsyori& s, int group, int party, i32 baseLevel);
 
+// Sets up unit rows as a story stage writes them, in order (a party pasted
+// from the preparation screen's export, for instance).
+void ApplyUnitRows(Tsyori& s, const std::vector<UnitDef>& rows);
+
 // The rows a story stage sets up for the player master k[0] of `s`, after
 // its variants are chosen (the rows of sides without a variant stay as written).
 std::vector<UnitDef> ChosenRows(const StageDef& def, const Tsyori& s);
