@@ -27,6 +27,13 @@ void shoot(MainWindow& window, const std::string& file, int& exitCode) {
   if (!window.grab().save(QString::fromStdString(file))) exitCode = 1;
 }
 
+// How long the page took to paint, for the record.
+void printTiming(const StoryPage& page) {
+  std::printf("story paints=%d paint_ms_mean=%.2f paint_ms_max=%.2f\n", page.paints(), page.paintMsMean(),
+              page.paintMsMax());
+  std::fflush(stdout);
+}
+
 void leftClick(QWidget& page) {
   const QPointF at(400, 300);
   QMouseEvent press(QEvent::MouseButtonPress, at, page.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -53,6 +60,7 @@ void driveToScreenshot(MainWindow& window, const ReviewOptions& o, int& exitCode
       if (++*pages >= o.pages) {
         timer->stop();
         shoot(window, o.screenshot, exitCode);
+        printTiming(page);
         QCoreApplication::quit();
         return;
       }
@@ -69,17 +77,21 @@ void startReview(MainWindow& window, const ReviewOptions& o, int& exitCode) {
     window.showPage(Page::Story);
     StoryPage& page = window.storyPage();
     if (o.credits) {
-      page.playCredits([] { QCoreApplication::quit(); });
+      page.playCredits([&page] {
+        printTiming(page);
+        QCoreApplication::quit();
+      });
       if (!o.screenshot.empty())
-        QTimer::singleShot(o.creditsShotMs, &window, [&window, o, &exitCode] {
+        QTimer::singleShot(o.creditsShotMs, &window, [&window, &page, o, &exitCode] {
           shoot(window, o.screenshot, exitCode);
+          printTiming(page);
           QCoreApplication::quit();
         });
       return;
     }
     page.playScene(o.scene, [&window, o, &exitCode](story::FollowUp f) {
       std::printf("scene %d follow-up: %s\n", o.scene, followUpName(f));
-      std::fflush(stdout);
+      printTiming(window.storyPage());
       if (!o.screenshot.empty()) shoot(window, o.screenshot, exitCode);  // ended before its pages
       QCoreApplication::quit();
     });

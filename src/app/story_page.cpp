@@ -1,5 +1,6 @@
 #include "app/story_page.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <utility>
@@ -376,9 +377,15 @@ void StoryPage::finishCredits() {
 // --- Painting ---------------------------------------------------------------------------
 
 void StoryPage::paintEvent(QPaintEvent*) {
+  QElapsedTimer clock;
+  clock.start();
   QPainter painter(this);
   if (roll_) roll_->paint(painter, creditsOffset_);
   else painter_.paint(painter, frame_);
+  painter.end();
+  paintNsMax_ = std::max(paintNsMax_, clock.nsecsElapsed());
+  paintNsAll_ += clock.nsecsElapsed();
+  ++paints_;
 }
 
 }  // namespace sorvane

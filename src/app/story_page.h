@@ -58,6 +58,10 @@ class StoryPage : public QWidget {
   const story::ReadPages& readPages() const { return read_; }
   // One step of whichever timer drives the page now.
   void advanceFrame();
+  // The longest time one paint of the page took, and how many paints there were.
+  double paintMsMax() const { return paintNsMax_ / 1e6; }
+  double paintMsMean() const { return paints_ ? paintNsAll_ / 1e6 / paints_ : 0.0; }
+  int paints() const { return paints_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -105,6 +109,9 @@ class StoryPage : public QWidget {
   std::function<void()> creditsDone_;
   QElapsedTimer creditsClock_;
   double creditsOffset_ = 0;
+
+  qint64 paintNsMax_ = 0, paintNsAll_ = 0;
+  int paints_ = 0;
 
   QTimer* frameTimer_;
   QTimer* ctrlTimer_;

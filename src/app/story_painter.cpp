@@ -32,10 +32,10 @@ void drawPicture(QPainter& painter, QPointF at, const QImage& picture, int alpha
 
 void StoryPainter::paint(QPainter& painter, const story::StoryFrame& frame) const {
   painter.save();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // At a whole-number window scale the pictures are enlarged pixel for pixel (sharp and quick).
   painter.fillRect(QRect(0, 0, 800, 600), Qt::black);
   if (frame.blank) {
-    drawPicture(painter, QPointF(0, 0), pictures_.textFrame(), 220);
+    drawPicture(painter, pictures_.textFrameAt(), pictures_.textFrame(), 220);
   } else {
     paintBackdrop(painter, frame);
     paintPortraits(painter, frame);
@@ -59,7 +59,7 @@ void StoryPainter::paintPortraits(QPainter& painter, const story::StoryFrame& fr
 }
 
 void StoryPainter::paintMessage(QPainter& painter, const story::StoryFrame& frame) const {
-  drawPicture(painter, QPointF(0, 0), pictures_.textFrame(), frame.windowAlpha);
+  drawPicture(painter, pictures_.textFrameAt(), pictures_.textFrame(), frame.windowAlpha);
   const OutlinedStyle style = textStyle();
   drawOutlinedText(painter, QPointF(layout::kSpeakerX, layout::kSpeakerY), style::text(frame.speaker), style);
   for (std::size_t k = 0; k < frame.lines.size(); ++k)

@@ -24,14 +24,31 @@ QImage mergeAlpha(const QImage& colour, const QImage& mask) {
   return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QRect opaqueBounds(const QImage& picture) {
+  QRect bounds;
+  const QImage argb = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    int left = -1, right = -1;
+    for (int x = 0; x < argb.width(); ++x)
+      if (qAlpha(row[x]) != 0) {
+        if (left < 0) left = x;
+        right = x;
+      }
+    if (left >= 0) bounds |= QRect(left, y, right - left + 1, 1);
+  }
+  return bounds;
+}
+
 StoryPictures::StoryPictures(std::string gameDir) : dir_(std::move(gameDir)) {}
 
 QImage StoryPictures::load(const std::string& entry) {
   try {
     const qda::Bytes bytes = qda::LoadEntry(dir_ + "png.qda", entry);
     QImage image;
+    // Opaque pictures (the backgrounds) stay opaque: they are copied, not blended.
     if (image.loadFromData(bytes.data(), static_cast<int>(bytes.size())))
-      return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     problems_.push_back(entry + ": not a picture");
   } catch (const std::exception& e) {
     problems_.push_back(entry + ": " + e.what());
@@ -69,6 +86,9 @@ void StoryPictures::setFrameColour(int colour) {
   if (colour == frameColour_ && !textFrame_.isNull()) return;
   frameColour_ = colour;
   textFrame_ = mergeAlpha(load("f" + std::to_string(colour) + ".png"), load("fa.png"));
+  // Only the window itself is blended each frame, not the clear page around it.
+  textFrameAt_ = opaqueBounds(textFrame_);
+  textFrame_ = textFrame_.copy(textFrameAt_);
 }
 
 void StoryPictures::release() {

@@ -18,6 +18,8 @@ namespace sorvane {
 // mask is read at the colour picture's rows and columns; where it is smaller,
 // the picture is transparent.
 QImage mergeAlpha(const QImage& colour, const QImage& mask);
+// The smallest rectangle holding every pixel that is not fully clear.
+QRect opaqueBounds(const QImage& picture);
 
 class StoryPictures {
  public:
@@ -37,7 +39,9 @@ class StoryPictures {
   // An empty picture when the scene did not name it or it could not be read.
   const QImage& backdrop(const std::string& name) const;
   const QImage& portrait(int character, int expression) const;
+  // The message window, cut to its visible part, and where that part goes on the page.
   const QImage& textFrame() const { return textFrame_; }
+  QPoint textFrameAt() const { return textFrameAt_.topLeft(); }
   int frameColour() const { return frameColour_; }
 
   // A picture from png.qda by entry name, premultiplied; empty when missing.
@@ -49,6 +53,7 @@ class StoryPictures {
   std::map<std::string, QImage> backdrops_;
   std::map<int, std::vector<QImage>> faces_;  // by StoryCharacters() index
   QImage textFrame_;
+  QRect textFrameAt_;
   int frameColour_ = -1;
   QImage empty_;
   std::vector<std::string> problems_;
