@@ -52,9 +52,9 @@ class CreditsRoll {
  private:
   struct Placed {
     RollLine line;
-    double top;     // in the roll, from its first line
-    double height;  // its line box
-    QImage picture; // rendered for the painter's pixel ratio
+    double top;      // in the roll, from its first line
+    double height;   // its line box
+    QImage picture;  // rendered for the painter's pixel ratio
   };
   void render(qreal pixelRatio);
 

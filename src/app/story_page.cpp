@@ -23,8 +23,8 @@
 namespace sorvane {
 namespace {
 
-constexpr int kWheelStep = 120;        // one notch of an ordinary wheel
-constexpr int kCreditsFrameMs = 16;    // the roll rises smoothly
+constexpr int kWheelStep = 120;      // one notch of an ordinary wheel
+constexpr int kCreditsFrameMs = 16;  // the roll rises smoothly
 constexpr char kCreditsBackdrop[] = "haikei13.png";
 
 const QString kSkipQuestion = QStringLiteral("お話を飛ばします。よろしいですか？");
@@ -311,6 +311,12 @@ void StoryPage::keyReleaseEvent(QKeyEvent* event) {
 void StoryPage::focusOutEvent(QFocusEvent* event) {
   setCtrl(false);  // its release would go elsewhere
   QWidget::focusOutEvent(event);
+}
+
+void StoryPage::showEvent(QShowEvent* event) {
+  // The keys (Ctrl, Esc, Enter) come to the page whenever it is shown with something playing.
+  if (player_ || roll_) setFocus();
+  QWidget::showEvent(event);
 }
 
 void StoryPage::hideEvent(QHideEvent* event) {

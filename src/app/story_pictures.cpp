@@ -48,7 +48,8 @@ QImage StoryPictures::load(const std::string& entry) {
     QImage image;
     // Opaque pictures (the backgrounds) stay opaque: they are copied, not blended.
     if (image.loadFromData(bytes.data(), static_cast<int>(bytes.size())))
-      return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+      return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                           : QImage::Format_RGB32);
     problems_.push_back(entry + ": not a picture");
   } catch (const std::exception& e) {
     problems_.push_back(entry + ": " + e.what());
@@ -77,7 +78,8 @@ void StoryPictures::openScene(const story::Script& script) {
     const std::string stem(characters[c].stem);
     const QImage mask = load(stem + "a.png");
     std::vector<QImage>& faces = faces_[c];
-    for (int e = 0; e < characters[c].expressions; ++e) faces.push_back(mergeAlpha(load(stem + std::to_string(e) + ".png"), mask));
+    for (int e = 0; e < characters[c].expressions; ++e)
+      faces.push_back(mergeAlpha(load(stem + std::to_string(e) + ".png"), mask));
   }
 }
 

@@ -250,8 +250,9 @@ TEST_F(StoryPageTest, CreditsRollRisesWithItsMusicAndEndsOnClickOrEscape) {
 }
 
 TEST(CreditsLines, StaffThenTheCreditsFileThenTheEnd) {
-  const auto lines = creditsLines("Sorvane\r\n\r\n― 絵 / Art ―\r\n\r\nSilhouettes:\r\ngame-icons.net\r\n"
-                                  "https://creativecommons.org/licenses/by/3.0/\r\n");
+  const auto lines = creditsLines(
+      "Sorvane\r\n\r\n― 絵 / Art ―\r\n\r\nSilhouettes:\r\ngame-icons.net\r\n"
+      "https://creativecommons.org/licenses/by/3.0/\r\n");
   ASSERT_GT(lines.size(), 10u);
   EXPECT_EQ(lines.front().text, QStringLiteral("Sorvane"));
   EXPECT_EQ(lines.back().text, QStringLiteral("おしまい"));
