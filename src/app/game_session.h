@@ -28,6 +28,7 @@ class GameSession {
   Commands& commands() { return commands_; }
   Campaign& campaign() { return campaign_; }
   WindowPresenter& presenter() { return presenter_; }
+  SoundOutput& sound() { return sound_; }
   Opponent& opponent() { return *opponent_; }
 
   // A new game; with `starters`, its creatures are put into the party's

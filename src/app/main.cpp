@@ -1,5 +1,6 @@
 // sorvane: the game window.
 //   sorvane [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit] [--speed normal|fast|instant]
+//   sorvane --scene N [--screenshot FILE [--pages K]]   |   sorvane --credits [--screenshot FILE]
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "app/battle_page.h"
 #include "app/game_session.h"
 #include "app/main_window.h"
+#include "app/scene_review.h"
 #include "view/battle_art.h"
 
 namespace {
@@ -28,12 +30,14 @@ struct Options {
   bool autoplay = false;
   bool speedGiven = false;
   sorvane::WindowSettings settings;
+  sorvane::ReviewOptions review;  // --scene, --credits: the story page alone
 };
 
 int usage() {
   std::fprintf(stderr,
                "usage: sorvane [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit]"
-               " [--speed normal|fast|instant]\n");
+               " [--speed normal|fast|instant]\n"
+               "       sorvane --scene N [--screenshot FILE [--pages K]] | --credits [--screenshot FILE]\n");
   return 2;
 }
 
@@ -51,6 +55,9 @@ bool parse(int argc, char** argv, Options& o) {
       else if (a == "--seed" && next(v)) o.seed = static_cast<std::uint32_t>(std::stoul(v));
       else if (a == "--screenshot" && next(o.screenshot)) continue;
       else if (a == "--autoplay") o.autoplay = true;
+      else if (a == "--scene" && next(v)) o.review.scene = std::stoi(v);
+      else if (a == "--pages" && next(v)) o.review.pages = std::stoi(v);
+      else if (a == "--credits") o.review.credits = true;
       else if (a == "--scale" && next(v)) {
         if (!sorvane::parseScale(v, o.settings.scale)) return false;
       } else if (a == "--speed" && next(v)) {
@@ -112,7 +119,10 @@ int main(int argc, char** argv) {
 
   const int stage = o.stage >= 0 ? o.stage : 0;
   int exitCode = 0;
-  if (o.autoplay) {
+  if (o.review.scene >= 0 || o.review.credits) {
+    o.review.screenshot = o.screenshot;
+    sorvane::startReview(window, o.review, exitCode);
+  } else if (o.autoplay) {
     QTimer::singleShot(0, &window, [&] {
       // The party of the lab's new game, so that the line matches the lab's `battle`.
       session.newGame(false);

@@ -10,6 +10,7 @@
 #include "app/battle_page.h"
 #include "app/game_session.h"
 #include "app/placeholder_page.h"
+#include "app/story_page.h"
 #include "view/view_style.h"
 
 namespace sorvane {
@@ -21,7 +22,7 @@ MainWindow::MainWindow(GameSession& session, const BattleArt& art, WindowSetting
   pages_ = new QStackedWidget(this);
   pages_->setGeometry(0, 0, 800, 600);
   title_ = new PlaceholderPage(QStringLiteral("Sorvane"), QStringLiteral("タイトル画面は準備中です"));
-  story_ = new PlaceholderPage(QStringLiteral("物語"), QStringLiteral("物語の場面は準備中です"));
+  story_ = new StoryPage(nullptr, session_.sound());
   preparation_ = new PlaceholderPage(QStringLiteral("戦闘準備"), QStringLiteral("準備画面は準備中です"));
   battle_ = new BattlePage(session_, art, nullptr);
   for (QWidget* w : {static_cast<QWidget*>(title_), static_cast<QWidget*>(story_),
@@ -33,7 +34,6 @@ MainWindow::MainWindow(GameSession& session, const BattleArt& art, WindowSetting
     const i32 stage = session_.state().storyStage;
     openBattle(stage, ++seed_);
   });
-  story_->setAction(QStringLiteral("タイトルへ"), [this] { showPage(Page::Title); });
   title_->setAction(QStringLiteral("はじめから"), [this] {
     session_.newGame();
     openBattle(0, seed_);

@@ -18,6 +18,7 @@ class BattleArt;
 class BattlePage;
 class GameSession;
 class PlaceholderPage;
+class StoryPage;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -29,6 +30,7 @@ class MainWindow : public QWidget {
   void showPage(Page page);
   Page page() const;
   BattlePage& battlePage() { return *battle_; }
+  StoryPage& storyPage() { return *story_; }
 
   // Starts `stage` in the battle page (its first phase runs from the event loop).
   void openBattle(i32 stage, std::uint32_t seed);
@@ -47,7 +49,7 @@ class MainWindow : public QWidget {
   WindowSettings& settings_;
   QStackedWidget* pages_;
   PlaceholderPage* title_;
-  PlaceholderPage* story_;
+  StoryPage* story_;
   PlaceholderPage* preparation_;
   BattlePage* battle_;
   std::uint32_t seed_ = 1;
