@@ -29,6 +29,7 @@ class GameSession {
   Campaign& campaign() { return campaign_; }
   WindowPresenter& presenter() { return presenter_; }
   Opponent& opponent() { return *opponent_; }
+  SoundOutput& sound() { return sound_; }
 
   // A new game; with `starters`, its creatures are put into the party's
   // circles (the lab's new game leaves them in hand).

@@ -1,5 +1,8 @@
 // sorvane: the game window.
-//   sorvane [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit] [--speed normal|fast|instant]
+//   sorvane                       the game, from the title
+//   sorvane --battle STAGE [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit] [--speed normal|fast|instant]
+//   sorvane [--prep] --screenshot FILE   the title (or a new game's preparation page) once shown, then exit
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,12 +14,16 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 #include "app/autoplay.h"
 #include "app/battle_page.h"
 #include "app/game_session.h"
 #include "app/main_window.h"
+#include "app/shell.h"
+#include "campaign/user_files.h"
+#include "data/game_dir.h"
 #include "view/battle_art.h"
 
 namespace {
@@ -26,13 +33,15 @@ struct Options {
   std::uint32_t seed = 1;
   std::string screenshot;
   bool autoplay = false;
+  bool prep = false;
   bool speedGiven = false;
+  bool scaleGiven = false;
   sorvane::WindowSettings settings;
 };
 
 int usage() {
   std::fprintf(stderr,
-               "usage: sorvane [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit]"
+               "usage: sorvane [--prep] [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit]"
                " [--speed normal|fast|instant]\n");
   return 2;
 }
@@ -51,7 +60,9 @@ bool parse(int argc, char** argv, Options& o) {
       else if (a == "--seed" && next(v)) o.seed = static_cast<std::uint32_t>(std::stoul(v));
       else if (a == "--screenshot" && next(o.screenshot)) continue;
       else if (a == "--autoplay") o.autoplay = true;
+      else if (a == "--prep") o.prep = true;
       else if (a == "--scale" && next(v)) {
+        o.scaleGiven = true;
         if (!sorvane::parseScale(v, o.settings.scale)) return false;
       } else if (a == "--speed" && next(v)) {
         o.speedGiven = true;
@@ -89,13 +100,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "sorvane: no stage %d (story stages 0..14, 50..69; free battles GROUP*100+PARTY)\n", o.stage);
     return 2;
   }
+  const sorvane::UserFolders folders = sorvane::UserFolders::fromEnvironment();
+  const bool shellMode = o.stage < 0 && !o.autoplay;
+  if (shellMode && !o.scaleGiven) {
+    // The scale chosen in the settings dialog, kept beside config.ini.
+    QSettings own(QString::fromStdString((folders.configFile.parent_path() / "window.ini").string()),
+                  QSettings::IniFormat);
+    o.settings.scale = static_cast<sorvane::SceneScale>(std::clamp(own.value("scale", 0).toInt(), 0, 2));
+  }
   applyScale(o, argv);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
-  std::error_code ec;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  const std::string gameDir = ec ? std::string("./") : exe.parent_path().string() + "/";
+  const std::string gameDir = sorvane::findGameDir();
 
   std::unique_ptr<sorvane::BattleArt> art;
   try {
@@ -112,7 +129,19 @@ int main(int argc, char** argv) {
 
   const int stage = o.stage >= 0 ? o.stage : 0;
   int exitCode = 0;
-  if (o.autoplay) {
+  std::unique_ptr<sorvane::Shell> shell;
+  if (shellMode) {
+    shell = std::make_unique<sorvane::Shell>(window, session, *art, o.settings, folders, gameDir);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { shell->shutDown(); });
+    shell->start();
+    if (o.prep) QTimer::singleShot(0, &window, [&] { shell->newGame(0, 0); });
+    if (!o.screenshot.empty())
+      QTimer::singleShot(o.prep ? 300 : 1200, &window, [&] {
+        if (!window.grab().save(QString::fromStdString(o.screenshot))) exitCode = 1;
+        shell->quitting = true;
+        QCoreApplication::quit();
+      });
+  } else if (o.autoplay) {
     QTimer::singleShot(0, &window, [&] {
       // The party of the lab's new game, so that the line matches the lab's `battle`.
       session.newGame(false);
