@@ -3,6 +3,7 @@
 //   sorvane --battle STAGE [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit] [--speed normal|fast|instant]
 //   sorvane [--prep] --screenshot FILE   the title (or a new game's preparation page) once shown, then exit
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,6 +23,7 @@
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/shell.h"
+#include "app/title_page.h"
 #include "campaign/user_files.h"
 #include "data/game_dir.h"
 #include "view/battle_art.h"
@@ -94,6 +96,7 @@ void applyScale(const Options& o, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const auto processStart = std::chrono::steady_clock::now();
   Options o;
   if (!parse(argc, argv, o)) return usage();
   if (o.stage >= 0 && !sorvane::stageExists(o.stage)) {
@@ -133,6 +136,13 @@ int main(int argc, char** argv) {
   if (shellMode) {
     shell = std::make_unique<sorvane::Shell>(window, session, *art, o.settings, folders, gameDir);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { shell->shutDown(); });
+    if (std::getenv("SORVANE_TIMING"))
+      shell->title().onPainted = [&] {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - processStart);
+        std::printf("title_shown_ms=%lld\n", static_cast<long long>(ms.count()));
+        std::fflush(stdout);
+        shell->title().onPainted = nullptr;
+      };
     shell->start();
     if (o.prep) QTimer::singleShot(0, &window, [&] { shell->newGame(0, 0); });
     if (!o.screenshot.empty())

@@ -114,6 +114,7 @@ void TitlePage::paintEvent(QPaintEvent*) {
     shell::panel(p, QRectF(30, 490, 740, 82));
     p.setOpacity(1);
   }
+  if (onPainted) onPainted();
 }
 
 void TitlePage::keyPressEvent(QKeyEvent* event) {

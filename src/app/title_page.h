@@ -28,6 +28,7 @@ class TitlePage : public QWidget {
 
   std::function<void()> onNewGame, onContinue, onExtra, onSettings, onQuit;
   std::function<void()> onHover;  // a menu entry is pointed at
+  std::function<void()> onPainted;  // after every paint (timing)
 
  protected:
   void paintEvent(QPaintEvent* event) override;

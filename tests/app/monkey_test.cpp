@@ -4,7 +4,9 @@
 // made must still load. SORVANE_MONKEY_SECONDS sets how long it plays (2 s
 // by default, so the suite stays fast; the sanitizer run plays for minutes).
 #include <chrono>
+#include <cstdio>
 #include <random>
+#include <set>
 
 #include <QApplication>
 #include <QDialog>
@@ -83,6 +85,7 @@ TEST_F(MonkeyTest, RandomInputOnEveryPageBreaksNothing) {
   const int keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_E, Qt::Key_N, Qt::Key_Tab, Qt::Key_T,
                       Qt::Key_Z,      Qt::Key_Left,   Qt::Key_Up, Qt::Key_Down, Qt::Key_Space};
   int actions = 0;
+  std::set<int> pages;
   while (std::chrono::steady_clock::now() < end) {
     const QPoint at(int(rng() % 800), int(rng() % 600));
     QWidget* under = window->childAt(at);
@@ -98,12 +101,14 @@ TEST_F(MonkeyTest, RandomInputOnEveryPageBreaksNothing) {
       default: settle(2); break;
     }
     ++actions;
+    pages.insert(static_cast<int>(window->page()));
     // Now and then a save, so that the loads have something to read.
     if (actions % 150 == 0 && window->page() == Page::Preparation) shell->saveTo(int(rng() % 3));
     if (window->page() == Page::Title && rng() % 20 == 0) shell->newGame(int(rng() % 7), 0);
   }
   answers.stop();
   EXPECT_GT(actions, 0);
+  std::printf("monkey seed=%u actions=%d pages=%zu battles=%d\n", seed, actions, pages.size(), s().D->records.recBattles);
   for (int n = 0; n < kSlotCount; ++n) {
     const auto bytes = readUserFile(folders.slotFile(n));
     if (!bytes) continue;
