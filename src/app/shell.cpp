@@ -85,6 +85,8 @@ void Shell::wire() {
     if (page == Page::Preparation) prep_->refreshAll();
     if (page == Page::Battle) window_.battlePage().centreOnMaster();
   };
+  // The battle page's 設定 opens the same dialog, so every choice is kept in the settings files.
+  window_.battlePage().openSettings = [this](QPoint) { openSettings(); };
   window_.confirmClose = [this] {
     if (quitting || !unsaved_ || window_.page() == Page::Title) return true;
     return session_.presenter().question("セーブしていない進行があります。\r終了してよろしいですか？");
