@@ -96,3 +96,24 @@ TEST_F(ShellTest, TheSettingsDialogWritesConfigIniAndARestartReadsItBack) {
 
 }  // namespace
 }  // namespace sorvane::testing
+
+namespace sorvane::testing {
+namespace {
+
+TEST_F(ShellTest, WinningTheLastStageRollsTheCreditsAndReturnsToTheTitle) {
+  shell->newGame(0, 0);
+  s().storyStage = 14;
+  shell->preparation().button(QStringLiteral("進む"))->click();
+  ASSERT_EQ(window->page(), Page::Battle);
+  session->battle().battleResult = 1;  // the stage is won with the next order
+  session->run([] {});
+  settle(50);
+  EXPECT_EQ(window->page(), Page::Title);
+  EXPECT_EQ(s().D->jobOpen[0], 1);
+  // The progress file holds the cleared job for the next start.
+  open();
+  EXPECT_EQ(s().D->jobOpen[0], 1);
+}
+
+}  // namespace
+}  // namespace sorvane::testing
