@@ -88,7 +88,7 @@ void Shell::wire() {
   // The battle page's 設定 opens the same dialog, so every choice is kept in the settings files.
   window_.battlePage().openSettings = [this](QPoint) { openSettings(); };
   window_.confirmClose = [this] {
-    if (quitting || !unsaved_ || window_.page() == Page::Title) return true;
+    if (quitting || !unsaved_ || window_.page() == Page::Title || session_.presenter().aborting()) return true;
     return session_.presenter().question("セーブしていない進行があります。\r終了してよろしいですか？");
   };
 
