@@ -24,8 +24,10 @@ bool isStoryStage(i32 stage) {
 
 bool stageExists(i32 stage) { return autoBattleStageExists(stage); }
 
-GameSession::GameSession(std::string gameDir)
-    : state_(std::make_unique<Tsyori>()), presenter_(sound_), battle_(*state_, presenter_), commands_(battle_) {
+GameSession::GameSession(std::string gameDir, std::unique_ptr<SoundOutput> sound)
+    : state_(std::make_unique<Tsyori>()),
+      sound_(sound ? std::move(sound) : std::make_unique<SilentSound>()),
+      presenter_(*sound_), battle_(*state_, presenter_), commands_(battle_) {
   state_->gameDir = std::move(gameDir);
   newGame();
   opponent_ = installOpponent(battle_);

@@ -20,7 +20,8 @@ class Opponent;
 
 class GameSession {
  public:
-  explicit GameSession(std::string gameDir);
+  // Without a sound output the game plays silently (tests, review runs).
+  explicit GameSession(std::string gameDir, std::unique_ptr<SoundOutput> sound = nullptr);
   ~GameSession();
 
   Tsyori& state() { return *state_; }
@@ -28,7 +29,7 @@ class GameSession {
   Commands& commands() { return commands_; }
   Campaign& campaign() { return campaign_; }
   WindowPresenter& presenter() { return presenter_; }
-  SoundOutput& sound() { return sound_; }
+  SoundOutput& sound() { return *sound_; }
   Opponent& opponent() { return *opponent_; }
 
   // A new game; with `starters`, its creatures are put into the party's
@@ -56,7 +57,7 @@ class GameSession {
  private:
   std::unique_ptr<Tsyori> state_;
   Campaign campaign_;
-  SilentSound sound_;
+  std::unique_ptr<SoundOutput> sound_;
   WindowPresenter presenter_;
   Battle battle_;
   Commands commands_;

@@ -1,6 +1,10 @@
 // sorvane: the game window.
-//   sorvane [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit] [--speed normal|fast|instant]
+//   sorvane                       the game, from the title
+//   sorvane --battle STAGE [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit] [--speed normal|fast|instant]
+//   sorvane [--prep] --screenshot FILE   the title (or a new game's preparation page) once shown, then exit
 //   sorvane --scene N [--screenshot FILE [--pages K]]   |   sorvane --credits [--screenshot FILE]
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +16,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 #include "app/autoplay.h"
@@ -19,6 +24,11 @@
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/scene_review.h"
+#include "app/shell.h"
+#include "app/title_page.h"
+#include "campaign/user_files.h"
+#include "data/game_dir.h"
+#include "sound/game_sound.h"
 #include "view/battle_art.h"
 
 namespace {
@@ -28,14 +38,16 @@ struct Options {
   std::uint32_t seed = 1;
   std::string screenshot;
   bool autoplay = false;
+  bool prep = false;
   bool speedGiven = false;
+  bool scaleGiven = false;
   sorvane::WindowSettings settings;
   sorvane::ReviewOptions review;  // --scene, --credits: the story page alone
 };
 
 int usage() {
   std::fprintf(stderr,
-               "usage: sorvane [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit]"
+               "usage: sorvane [--prep] [--battle STAGE] [--seed N] [--screenshot FILE] [--autoplay] [--scale 1|2|fit]"
                " [--speed normal|fast|instant]\n"
                "       sorvane --scene N [--screenshot FILE [--pages K]] | --credits [--screenshot FILE]\n");
   return 2;
@@ -58,7 +70,9 @@ bool parse(int argc, char** argv, Options& o) {
       else if (a == "--scene" && next(v)) o.review.scene = std::stoi(v);
       else if (a == "--pages" && next(v)) o.review.pages = std::stoi(v);
       else if (a == "--credits") o.review.credits = true;
+      else if (a == "--prep") o.prep = true;
       else if (a == "--scale" && next(v)) {
+        o.scaleGiven = true;
         if (!sorvane::parseScale(v, o.settings.scale)) return false;
       } else if (a == "--speed" && next(v)) {
         o.speedGiven = true;
@@ -90,19 +104,27 @@ void applyScale(const Options& o, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const auto processStart = std::chrono::steady_clock::now();
   Options o;
   if (!parse(argc, argv, o)) return usage();
   if (o.stage >= 0 && !sorvane::stageExists(o.stage)) {
     std::fprintf(stderr, "sorvane: no stage %d (story stages 0..14, 50..69; free battles GROUP*100+PARTY)\n", o.stage);
     return 2;
   }
+  const sorvane::UserFolders folders = sorvane::UserFolders::fromEnvironment();
+  const bool shellMode = o.stage < 0 && !o.autoplay;
+  if (shellMode && !o.scaleGiven) {
+    // The scale chosen in the settings dialog, kept beside config.ini.
+    QSettings own(QString::fromStdString((folders.configFile.parent_path() / "window.ini").string()),
+                  QSettings::IniFormat);
+    o.settings.scale = static_cast<sorvane::SceneScale>(std::clamp(own.value("scale", 0).toInt(), 0, 2));
+  }
   applyScale(o, argv);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.sorvane.Sorvane"));  // ties the window to its menu entry and icon
 
-  std::error_code ec;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  const std::string gameDir = ec ? std::string("./") : exe.parent_path().string() + "/";
+  const std::string gameDir = sorvane::findGameDir();
 
   std::unique_ptr<sorvane::BattleArt> art;
   try {
@@ -112,16 +134,44 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  sorvane::GameSession session(gameDir);
+  // The sound opens the audio device, or SDL's dummy driver where there is none.
+  auto gameSound = std::make_unique<sorvane::GameSound>(gameDir);
+  sorvane::GameSound* audio = gameSound.get();
+  sorvane::GameSession session(gameDir, std::move(gameSound));
   if ((o.autoplay || !o.screenshot.empty()) && !o.speedGiven) o.settings.speed = sorvane::AnimationSpeed::Instant;
   sorvane::MainWindow window(session, *art, o.settings);
   window.show();
 
   const int stage = o.stage >= 0 ? o.stage : 0;
   int exitCode = 0;
+  std::unique_ptr<sorvane::Shell> shell;
   if (o.review.scene >= 0 || o.review.credits) {
     o.review.screenshot = o.screenshot;
     sorvane::startReview(window, o.review, exitCode);
+  } else if (shellMode) {
+    shell = std::make_unique<sorvane::Shell>(window, session, *art, o.settings, folders, gameDir);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { shell->shutDown(); });
+    if (std::getenv("SORVANE_TIMING"))
+      shell->title().onPainted = [&] {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - processStart);
+        std::printf("title_shown_ms=%lld\n", static_cast<long long>(ms.count()));
+        std::fflush(stdout);
+        shell->title().onPainted = nullptr;
+      };
+    shell->applySound = [audio](const sorvane::Settings& s) {
+      audio->setMusicVolume(s.musicVolume);
+      audio->setEffectVolume(s.effectVolume);
+      audio->setMusicMethod(s.musicPreloaded);
+    };
+    shell->preloadMusic = [audio] { audio->preloadStandardMusic(); };
+    shell->start();
+    if (o.prep) QTimer::singleShot(0, &window, [&] { shell->newGame(0, 0); });
+    if (!o.screenshot.empty())
+      QTimer::singleShot(o.prep ? 300 : 1200, &window, [&] {
+        if (!window.grab().save(QString::fromStdString(o.screenshot))) exitCode = 1;
+        shell->quitting = true;
+        QCoreApplication::quit();
+      });
   } else if (o.autoplay) {
     QTimer::singleShot(0, &window, [&] {
       // The party of the lab's new game, so that the line matches the lab's `battle`.

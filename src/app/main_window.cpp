@@ -102,6 +102,18 @@ void MainWindow::showPage(Page page) {
     battle_->refreshAll();
     battle_->setFocus();
   }
+  if (onPageShown) onPageShown(page);
+}
+
+void MainWindow::setPage(Page which, QWidget* widget) {
+  const int i = static_cast<int>(which);
+  QWidget* old = pages_->widget(i);
+  pages_->insertWidget(i, widget);
+  pages_->removeWidget(old);
+  if (old == title_) title_ = nullptr;
+  if (old == story_) story_ = nullptr;
+  if (old == preparation_) preparation_ = nullptr;
+  old->deleteLater();
 }
 
 Page MainWindow::page() const { return static_cast<Page>(pages_->currentIndex()); }
@@ -120,6 +132,10 @@ void MainWindow::openBattle(i32 stage, std::uint32_t seed) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (confirmClose && !confirmClose()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   if (session_.running()) {
     // The engine unwinds first; the program ends once it is back at the top.

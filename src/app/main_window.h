@@ -38,6 +38,12 @@ class MainWindow : public QWidget {
   std::function<void()> onBattleStarted;
   // Applies the speed and marking choices of the settings.
   void applySettings();
+  // Puts `widget` in place of the page shown for `which` (the window owns it).
+  void setPage(Page which, QWidget* widget);
+  // Runs after every page switch.
+  std::function<void(Page)> onPageShown;
+  // Asked before the window closes; false keeps it open.
+  std::function<bool()> confirmClose;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

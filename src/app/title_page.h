@@ -1,0 +1,50 @@
+// The title page: the background fades in under the game's name, then the
+// menu appears: はじめ (new game), つづき (load), うらめん (the extra stages,
+// once a job has cleared the campaign), 設定 and 終了. Up/Down and Enter work too.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QImage>
+#include <QWidget>
+
+class QPushButton;
+class QTimer;
+
+namespace sorvane {
+
+class TitlePage : public QWidget {
+  Q_OBJECT
+
+ public:
+  TitlePage(const std::string& gameDir, QWidget* parent = nullptr);
+
+  // Runs the title sequence from the start; `extraOpen` offers うらめん.
+  void start(bool extraOpen);
+  // Shows "BGM読み込み中…" until start() (the music is being decoded).
+  void showLoading();
+
+  std::function<void()> onNewGame, onContinue, onExtra, onSettings, onQuit;
+  std::function<void()> onHover;  // a menu entry is pointed at
+  std::function<void()> onPainted;  // after every paint (timing)
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void tick();
+
+  QImage background_;
+  QTimer* timer_;
+  std::vector<QPushButton*> menu_;
+  QPushButton* extra_;
+  bool loading_ = false;
+  bool extraOpen_ = false;
+  int step_ = 0;  // 0..20 the fade, 21..30 the menu
+};
+
+}  // namespace sorvane
