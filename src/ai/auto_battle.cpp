@@ -39,14 +39,14 @@ void mixUnit(std::uint64_t& h, const Tkst& u) {
   for (i32 v : {u.TU, u.TUN, u.HealRes}) mix(h, static_cast<std::uint32_t>(v));
 }
 
+}  // namespace
+
 bool isStoryStage(i32 stage) {
   for (const auto* table : {&stages::mainStoryStages(), &stages::extraStoryStages()})
     for (const stages::StageDef& def : *table)
       if (def.stage == stage) return true;
   return false;
 }
-
-}  // namespace
 
 DecisionFigures decisionFigures(std::vector<double> ms) {
   DecisionFigures f;

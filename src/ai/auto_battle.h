@@ -34,6 +34,8 @@ DecisionFigures decisionFigures(std::vector<double> ms);
 // Every story stage (0..14, 50..69) and the first party of every free-battle
 // group (100, 200, ..., 800), in that order.
 std::vector<i32> autoBattleStages();
+// A campaign or extra story stage of the stage catalogue.
+bool isStoryStage(i32 stage);
 // Story stage or free battle (GROUP * 100 + PARTY) that exists.
 bool autoBattleStageExists(i32 stage);
 

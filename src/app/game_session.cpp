@@ -13,13 +13,6 @@ namespace {
 // can be fought before the preparation screen is used.
 constexpr int kStarterCreatures[] = {25, 92};
 
-bool isStoryStage(i32 stage) {
-  for (const auto* table : {&stages::mainStoryStages(), &stages::extraStoryStages()})
-    for (const stages::StageDef& def : *table)
-      if (def.stage == stage) return true;
-  return false;
-}
-
 }  // namespace
 
 bool stageExists(i32 stage) { return autoBattleStageExists(stage); }

@@ -19,16 +19,7 @@ SlotLoad loadAutosave(Tsyori& state, Campaign& campaign, const UserFolders& fold
   if (!bytes) throw UserFileError("自動セーブがありません");
   const std::vector<std::string> lines = fileLines(*bytes);
   if (lines.size() < kSlotLines) throw UserFileError(path.string() + " is too short for a save");
-  SlotParse parsed = parseSlotLines(lines, *state.D);
-  SlotLoad result;
-  if (parsed.error != 0) {
-    result.error = parsed.error;
-    result.message = slotErrorMessage(parsed.error);
-    return result;
-  }
-  applySlot(parsed.data, state);
-  result.progressMessage = rcload(state, campaign, folders).message;
-  return result;
+  return takeOverSlot(lines, state, campaign, folders);
 }
 
 }  // namespace sorvane

@@ -246,6 +246,20 @@ void saveSlot(int n, Tsyori& state, Campaign& campaign, const UserFolders& folde
   writeSlotStage(folders.configFile, n, state.storyStage);
 }
 
+SlotLoad takeOverSlot(const std::vector<std::string>& lines, Tsyori& state, Campaign& campaign,
+                      const UserFolders& folders) {
+  SlotParse parsed = parseSlotLines(lines, *state.D);
+  SlotLoad result;
+  if (parsed.error != 0) {
+    result.error = parsed.error;
+    result.message = slotErrorMessage(parsed.error);
+    return result;
+  }
+  applySlot(parsed.data, state);
+  result.progressMessage = rcload(state, campaign, folders).message;
+  return result;
+}
+
 SlotLoad loadSlot(int n, Tsyori& state, Campaign& campaign, const UserFolders& folders) {
   if (n < 0 || n >= kSlotCount) throw UserFileError("save slots are 0..9");
   const auto path = folders.slotFile(n);
@@ -256,16 +270,8 @@ SlotLoad loadSlot(int n, Tsyori& state, Campaign& campaign, const UserFolders& f
     throw UserFileError(path.string() + " has " + std::to_string(lines.size()) + " lines; a save has " +
                         std::to_string(kSlotLines));
 
-  SlotParse parsed = parseSlotLines(lines, *state.D);
-  SlotLoad result;
-  if (parsed.error != 0) {
-    result.error = parsed.error;
-    result.message = slotErrorMessage(parsed.error);
-    return result;
-  }
-  applySlot(parsed.data, state);
-  result.progressMessage = rcload(state, campaign, folders).message;
-  campaign.currentSlot = n;
+  SlotLoad result = takeOverSlot(lines, state, campaign, folders);
+  if (result.error == 0) campaign.currentSlot = n;
   return result;
 }
 

@@ -74,6 +74,10 @@ struct SlotLoad {
 // Loads slot N and then the progress file. A file that fails a check changes
 // nothing and reports its code; a missing or short file throws UserFileError.
 SlotLoad loadSlot(int n, Tsyori& state, Campaign& campaign, const UserFolders& folders);
+// Checks a save's lines and, only when every check passed, takes them over
+// and reads the progress file; a failed check changes nothing.
+SlotLoad takeOverSlot(const std::vector<std::string>& lines, Tsyori& state, Campaign& campaign,
+                      const UserFolders& folders);
 
 // Which of the ten slot files exist (only the exact names save0.dat .. save9.dat count).
 std::array<bool, kSlotCount> slotsPresent(const UserFolders& folders);
