@@ -16,7 +16,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 
 #include "app/autoplay.h"
@@ -115,9 +114,9 @@ int main(int argc, char** argv) {
   const bool shellMode = o.stage < 0 && !o.autoplay;
   if (shellMode && !o.scaleGiven) {
     // The scale chosen in the settings dialog, kept beside config.ini.
-    QSettings own(QString::fromStdString((folders.configFile.parent_path() / "window.ini").string()),
-                  QSettings::IniFormat);
-    o.settings.scale = static_cast<sorvane::SceneScale>(std::clamp(own.value("scale", 0).toInt(), 0, 2));
+    sorvane::WindowSettings kept;
+    sorvane::loadWindowSettings(folders.configFile.parent_path() / "window.ini", kept);
+    o.settings.scale = kept.scale;
   }
   applyScale(o, argv);
   QApplication app(argc, argv);

@@ -1,5 +1,8 @@
 #include "app/settings_dialog.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QButtonGroup>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -16,6 +19,11 @@
 #include "view/view_style.h"
 
 namespace sorvane {
+
+namespace {
+// Text speed choices, as Shift-JIS bytes per frame (0: the page at once).
+constexpr int kTextSpeeds[] = {1, 2, 4, 0};
+}  // namespace
 
 SettingsDialog::SettingsDialog(const Settings& settings, const WindowSettings& window, QWidget* parent)
     : QDialog(parent), base_(settings), window_(window) {
@@ -39,30 +47,11 @@ SettingsDialog::SettingsDialog(const Settings& settings, const WindowSettings& w
               settings.fastDrawing, 1, 1);
 
   // The window's own: scale (from the next start) and the battle's animation speed.
-  auto* scaleBox = new QGroupBox(QStringLiteral("画面の倍率(次回起動時)"));
-  auto* scaleRow = new QHBoxLayout(scaleBox);
-  scale_ = new QButtonGroup(this);
-  const std::pair<SceneScale, const char*> scales[] = {{SceneScale::One, "1倍"}, {SceneScale::Two, "2倍"},
-                                                         {SceneScale::Fit, "画面に合わせる"}};
-  for (const auto& [value, text] : scales) {
-    auto* b = new QRadioButton(QString::fromUtf8(text));
-    b->setChecked(window.scale == value);
-    scale_->addButton(b, int(value));
-    scaleRow->addWidget(b);
-  }
-  grid->addWidget(scaleBox, 2, 1);
-  auto* speedBox = new QGroupBox(QStringLiteral("戦闘の演出"));
-  auto* speedRow = new QHBoxLayout(speedBox);
-  speed_ = new QButtonGroup(this);
-  const std::pair<AnimationSpeed, const char*> speeds[] = {
-      {AnimationSpeed::Normal, "通常"}, {AnimationSpeed::Fast, "高速"}, {AnimationSpeed::Instant, "省略"}};
-  for (const auto& [value, text] : speeds) {
-    auto* b = new QRadioButton(QString::fromUtf8(text));
-    b->setChecked(window.speed == value);
-    speed_->addButton(b, int(value));
-    speedRow->addWidget(b);
-  }
-  grid->addWidget(speedBox, 3, 1);
+  scale_ = choice(QStringLiteral("画面の倍率(次回起動時)"),
+                  {QStringLiteral("1倍"), QStringLiteral("2倍"), QStringLiteral("画面に合わせる")}, int(window.scale), grid,
+                  2, 1);
+  speed_ = choice(QStringLiteral("戦闘の演出"), {QStringLiteral("通常"), QStringLiteral("高速"), QStringLiteral("省略")},
+                  int(window.speed), grid, 3, 1);
 
   auto* volumeBox = new QGroupBox(QStringLiteral("音量"));
   auto* volumes = new QGridLayout(volumeBox);
@@ -94,14 +83,18 @@ SettingsDialog::SettingsDialog(const Settings& settings, const WindowSettings& w
   fonts_->addItems(faces);
   fonts_->setCurrentRow(int(faces.indexOf(current)));
   sample_ = new QLabel(QStringLiteral("フォント_aAあア亜0123"));
-  connect(fonts_, &QListWidget::currentTextChanged, this, [this](const QString& face) {
+  auto showFace = [this](const QString& face) {
     QFont f(face);
     f.setPixelSize(18);
     sample_->setFont(f);
-  });
+  };
+  connect(fonts_, &QListWidget::currentTextChanged, this, showFace);
+  showFace(current);
   fontColumn->addWidget(fonts_);
   fontColumn->addWidget(sample_);
-  grid->addWidget(fontBox, 5, 0, 1, 2);
+  grid->addWidget(fontBox, 5, 0, 1, 3);
+  addStoryBox(grid, 0);
+  grid->setColumnMinimumWidth(0, 240);  // the longest box titles stay whole
 
   auto* ok = new QPushButton(QStringLiteral("設定"));
   auto* cancel = new QPushButton(QStringLiteral("やめる"));
@@ -120,21 +113,46 @@ SettingsDialog::SettingsDialog(const Settings& settings, const WindowSettings& w
 
 QButtonGroup* SettingsDialog::pair(const QString& title, const QString& no, const QString& yes, bool on, int row,
                                    int col) {
+  return choice(title, {no, yes}, on ? 1 : 0, static_cast<QGridLayout*>(layout()->itemAt(0)->layout()), row, col);
+}
+
+QButtonGroup* SettingsDialog::choice(const QString& title, const QStringList& options, int checked, QGridLayout* into,
+                                     int row, int col) {
   auto* box = new QGroupBox(title);
   auto* line = new QHBoxLayout(box);
   auto* group = new QButtonGroup(this);
-  auto* a = new QRadioButton(no);
-  auto* b = new QRadioButton(yes);
-  (on ? b : a)->setChecked(true);
-  group->addButton(a, 0);
-  group->addButton(b, 1);
-  line->addWidget(a);
-  line->addWidget(b);
-  static_cast<QGridLayout*>(layout()->itemAt(0)->layout())->addWidget(box, row, col);
+  for (int id = 0; id < options.size(); ++id) {
+    auto* b = new QRadioButton(options[id]);
+    b->setChecked(id == checked);
+    group->addButton(b, id);
+    line->addWidget(b);
+  }
+  into->addWidget(box, row, col);
+  // Every choice but the drawing speed plays the game's sound.
   connect(group, &QButtonGroup::idClicked, this, [this, group] {
     if (group != efc_ && onChoice) onChoice();
   });
   return group;
+}
+
+void SettingsDialog::addStoryBox(QGridLayout* grid, int row) {
+  const story::StorySettings& reading = window_.story;
+  auto* box = new QGroupBox(QStringLiteral("お話"));
+  auto* inner = new QGridLayout(box);
+  frame_ = choice(QStringLiteral("フレーム色"),
+                  {QStringLiteral("赤"), QStringLiteral("黄"), QStringLiteral("緑"), QStringLiteral("青"), QStringLiteral("灰")},
+                  base_.frameColour, inner, 0, 0);
+  const auto speed = std::find(std::begin(kTextSpeeds), std::end(kTextSpeeds), reading.bytesPerTick);
+  textSpeed_ = choice(QStringLiteral("文字の速さ"),
+                      {QStringLiteral("遅い"), QStringLiteral("普通"), QStringLiteral("速い"), QStringLiteral("一瞬")},
+                      speed == std::end(kTextSpeeds) ? 1 : int(speed - std::begin(kTextSpeeds)), inner, 1, 0);
+  autoAdvance_ = choice(QStringLiteral("オート送り"), {QStringLiteral("しない"), QStringLiteral("する")},
+                        reading.autoAdvance ? 1 : 0, inner, 2, 0);
+  ctrlUnread_ = choice(QStringLiteral("Ctrlの早送り"), {QStringLiteral("既読のみ"), QStringLiteral("未読も")},
+                       reading.ctrlSkipsUnread ? 1 : 0, inner, 3, 0);
+  skipStory_ = choice(QStringLiteral("お話の表示"), {QStringLiteral("見る"), QStringLiteral("飛ばす")},
+                      reading.skipStory ? 1 : 0, inner, 4, 0);
+  grid->addWidget(box, row, 2, 5, 1);
 }
 
 Settings SettingsDialog::settings() const {
@@ -149,6 +167,7 @@ Settings SettingsDialog::settings() const {
   s.musicVolume = music_->value();
   s.effectVolume = effects_->value();
   if (fonts_->currentItem()) s.fontFace = fonts_->currentItem()->text().toStdString();
+  s.frameColour = frame_->checkedId();
   return s;
 }
 
@@ -156,6 +175,10 @@ WindowSettings SettingsDialog::windowSettings() const {
   WindowSettings w = window_;
   w.scale = static_cast<SceneScale>(scale_->checkedId());
   w.speed = static_cast<AnimationSpeed>(speed_->checkedId());
+  w.story.bytesPerTick = kTextSpeeds[textSpeed_->checkedId()];
+  w.story.autoAdvance = autoAdvance_->checkedId() == 1;
+  w.story.ctrlSkipsUnread = ctrlUnread_->checkedId() == 1;
+  w.story.skipStory = skipStory_->checkedId() == 1;
   return w;
 }
 

@@ -1,7 +1,8 @@
 // The settings dialog (コンフィグ): the battlefield and character-list marks,
 // the music method, the drawing speed, the music and effect volumes (applied
-// at once, kept even when the dialog is cancelled), the story font, and the
-// window's own scale and animation speed.
+// at once, kept even when the dialog is cancelled), the story font and message
+// window colour, how the story is read (text speed, auto-advance, Ctrl through
+// unread pages, skipping scenes), and the window's own scale and animation speed.
 #pragma once
 
 #include <functional>
@@ -12,6 +13,7 @@
 #include "campaign/settings.h"
 
 class QButtonGroup;
+class QGridLayout;
 class QListWidget;
 class QLabel;
 class QSlider;
@@ -35,10 +37,15 @@ class SettingsDialog : public QDialog {
 
  private:
   QButtonGroup* pair(const QString& title, const QString& no, const QString& yes, bool on, int row, int col);
+  // A row of radio buttons with ids 0.. in a titled box; `checked` is the id chosen.
+  QButtonGroup* choice(const QString& title, const QStringList& options, int checked, QGridLayout* into, int row,
+                       int col);
+  void addStoryBox(QGridLayout* grid, int row);
 
   Settings base_;
   WindowSettings window_;
-  QButtonGroup *bfh_, *bfs_, *bfc_, *klh_, *kls_, *oto_, *efc_, *scale_, *speed_;
+  QButtonGroup *bfh_{}, *bfs_{}, *bfc_{}, *klh_{}, *kls_{}, *oto_{}, *efc_{}, *scale_{}, *speed_{};
+  QButtonGroup *frame_{}, *textSpeed_{}, *autoAdvance_{}, *ctrlUnread_{}, *skipStory_{};
   QSlider *music_, *effects_;
   QListWidget* fonts_;
   QLabel* sample_;

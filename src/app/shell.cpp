@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 
 #include "app/battle_page.h"
@@ -134,9 +133,9 @@ void Shell::start() {
   Campaign& c = session_.campaign();
   const SettingsLoad loaded = loadSettings(folders_.configFile);
   c.settings = loaded.settings;
-  QSettings own(QString::fromStdString((folders_.configFile.parent_path() / "window.ini").string()), QSettings::IniFormat);
-  windowSettings_.skipComputerAnimations = own.value("skipComputerAnimations", false).toBool();
-  if (own.contains("speed")) windowSettings_.speed = static_cast<AnimationSpeed>(std::clamp(own.value("speed").toInt(), 0, 2));
+  const SceneScale scale = windowSettings_.scale;  // the command line's, already in force
+  loadWindowSettings(windowFile(), windowSettings_);
+  windowSettings_.scale = scale;
   const Settings& s = c.settings;
   if (s.windowLeft == -1 && s.windowTop == -1) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -165,11 +164,10 @@ void Shell::shutDown() {
   } catch (const UserFileError&) {
     // Nothing more can be done while the program ends; the previous file stays whole.
   }
-  QSettings own(QString::fromStdString((folders_.configFile.parent_path() / "window.ini").string()), QSettings::IniFormat);
-  own.setValue("scale", static_cast<int>(windowSettings_.scale));
-  own.setValue("speed", static_cast<int>(windowSettings_.speed));
-  own.setValue("skipComputerAnimations", windowSettings_.skipComputerAnimations);
+  saveWindowSettings(windowFile(), windowSettings_);
 }
+
+std::filesystem::path Shell::windowFile() const { return folders_.configFile.parent_path() / "window.ini"; }
 
 void Shell::applySettings() {
   const Settings& s = session_.campaign().settings;
@@ -179,6 +177,7 @@ void Shell::applySettings() {
   if (s.fastDrawing && windowSettings_.speed == AnimationSpeed::Normal) windowSettings_.speed = AnimationSpeed::Fast;
   window_.applySettings();
   story_->setFrameColour(s.frameColour);
+  story_->setReaderSettings(windowSettings_.story);
   if (applySound) applySound(s);
 }
 
@@ -461,8 +460,11 @@ void Shell::formationRow(int row) {
     unsaved_ = true;
     prep_->reset();
   }
-  std::string bytes = readUserFile(folders_.formationsFile()).value_or(std::string());
-  formations_->refresh(storing, parseFormations(bytes));
+  try {
+    formations_->refresh(storing, parseFormations(readUserFile(folders_.formationsFile()).value_or(std::string())));
+  } catch (const UserFileError& e) {
+    screen.message(e.what());  // the list stays as it was shown
+  }
 }
 
 void Shell::exportParty() {

@@ -73,6 +73,7 @@ class Shell : public QObject {
   void formationRow(int row);
   void closeOverlays();
   void applySettings();
+  std::filesystem::path windowFile() const;
   void exportParty();
   void reportLoad(int error, const std::string& message, const std::string& progressMessage);
 

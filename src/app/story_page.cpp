@@ -101,16 +101,19 @@ StoryPage::~StoryPage() { keepReadPages(); }
 // --- Scenes --------------------------------------------------------------------------
 
 void StoryPage::playScene(int scene, std::function<void(story::FollowUp)> done) {
+  playScene(scene, story::ScenePlayer{}, std::move(done));
+}
+
+void StoryPage::playScene(int scene, story::ScenePlayer who, std::function<void(story::FollowUp)> done) {
   stopScene();
   if (roll_) {
     creditsTimer_->stop();
     roll_.reset();
     creditsDone_ = nullptr;
   }
-  story::Script script;
+  story::SceneScript loaded;
   try {
-    const qda::Bytes bytes = qda::LoadEntry(gameDir_ + "dat.qda", story::scenes::entryName(scene));
-    script = story::LoadScript(std::string(bytes.begin(), bytes.end()));
+    loaded = story::LoadSceneScript(gameDir_ + "dat.qda", scene, who);
   } catch (const std::exception& e) {
     frame_ = {};
     frame_.blank = true;
@@ -119,9 +122,10 @@ void StoryPage::playScene(int scene, std::function<void(story::FollowUp)> done) 
     if (done) done(followUpOfPlace(scene));
     return;
   }
-  pictures_.openScene(script);
+  pictures_.openScene(loaded.script);
   sceneDone_ = std::move(done);
-  player_ = std::make_unique<story::StoryPlayer>(scene, std::move(script), storySound_, settings_, &read_);
+  player_ = std::make_unique<story::StoryPlayer>(loaded.entry.readKey, std::move(loaded.script), storySound_,
+                                                 settings_, &read_);
   player_->start();
   wheelRest_ = 0;
   showLabels(true);
@@ -134,6 +138,7 @@ void StoryPage::stopScene() {
   setCtrl(false);
   if (!player_) return;
   keepReadPages();
+  if (!player_->ended()) storySound_.stopEffect(2, false);  // a looping effect ends with its scene
   player_.reset();
   sceneDone_ = nullptr;
   pictures_.release();

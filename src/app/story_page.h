@@ -18,6 +18,7 @@
 #include "app/story_pictures.h"
 #include "app/story_sound_output.h"
 #include "sound/sound_output.h"
+#include "story/scene_variants.h"
 #include "story/story_player.h"
 
 class QPushButton;
@@ -34,9 +35,12 @@ class StoryPage : public QWidget {
   StoryPage(QWidget* parent, SoundOutput& sound);
   ~StoryPage() override;
 
-  // Plays "story<scene>.dat"; `done` receives what its header says follows.
-  // A scene that cannot be read is reported and ends at once with the
-  // follow-up its place in the story has.
+  // Plays scene `scene` as the player master `who` sees it: its variant for
+  // that master when dat.qda holds one, else "story<scene>.dat". `done`
+  // receives what its header says follows. A scene that cannot be read is
+  // reported and ends at once with the follow-up its place in the story has.
+  void playScene(int scene, story::ScenePlayer who, std::function<void(story::FollowUp)> done);
+  // The plain scene, as `sorvane --scene N` shows it.
   void playScene(int scene, std::function<void(story::FollowUp)> done);
   // The credits roll with its music; a click or Escape ends it early.
   void playCredits(std::function<void()> done);
@@ -44,6 +48,7 @@ class StoryPage : public QWidget {
   // Message window colour 0..4 (赤, 黄, 緑, 青, 灰); other values read as 0.
   void setFrameColour(int colour);
   void setReaderSettings(const story::StorySettings& settings);
+  const story::StorySettings& readerSettings() const { return settings_; }
   // Where the pages read are kept between runs (read from it at once).
   void setReadPagesFile(std::filesystem::path file);
 

@@ -1,8 +1,7 @@
 // A story scene's sound cues played through the window's sound output: music
-// by track number, effects by number. The output has one music channel and
-// plays each effect once, so an effect asked to loop plays once and the stops
-// of the effect channels have nothing to stop; the scene never holds still
-// for an effect.
+// by track number, effects by number on the story's two effect channels (the
+// first plays once and may hold the scene for its length, the second loops
+// until it is stopped or the scene ends).
 #pragma once
 
 #include "sound/sound_output.h"
@@ -15,12 +14,16 @@ class StorySoundOutput : public story::StorySound {
   explicit StorySoundOutput(SoundOutput& out) : out_(out) {}
   void playMusic(Music track) override { out_.music(track); }
   void stopMusic(bool) override { out_.music(Music::stop()); }
-  void playEffect(int, Sound effect, bool) override { out_.effect(effect); }
-  void stopEffect(int, bool) override {}
-  int effectHoldMs(Sound) override { return 0; }
+  void playEffect(int channel, Sound effect, bool loop) override {
+    holdMs_ = out_.storyEffect(channel, effect, loop);
+  }
+  void stopEffect(int channel, bool fade) override { out_.stopStoryEffect(channel, fade); }
+  // Asked right after the effect on channel 1 started.
+  int effectHoldMs(Sound) override { return holdMs_; }
 
  private:
   SoundOutput& out_;
+  int holdMs_ = 0;
 };
 
 }  // namespace sorvane

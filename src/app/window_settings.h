@@ -1,11 +1,13 @@
-// The window's own choices: how large the 800 x 600 scene is drawn, how fast
-// the battle animates, and what the battlefield marks. Kept here until the
-// game's settings file takes them over.
+// The window's own choices, kept in window.ini beside config.ini: how large
+// the 800 x 600 scene is drawn, how fast the battle animates, what the
+// battlefield marks, and how the story is read.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "app/window_presenter.h"
+#include "story/story_player.h"
 
 namespace sorvane {
 
@@ -16,7 +18,13 @@ struct WindowSettings {
   AnimationSpeed speed = AnimationSpeed::Normal;
   bool skipComputerAnimations = false;
   bool showSide = true, showSpent = true, showHpSp = true;
+  story::StorySettings story;  // text speed, auto-advance, Ctrl through unread pages, skipping scenes
 };
+
+// window.ini: the keys present replace the values in `settings`; values out
+// of range are corrected. A missing file changes nothing.
+void loadWindowSettings(const std::filesystem::path& file, WindowSettings& settings);
+void saveWindowSettings(const std::filesystem::path& file, const WindowSettings& settings);
 
 // "1", "2" or "fit"; false for anything else.
 bool parseScale(const std::string& text, SceneScale& scale);

@@ -104,8 +104,7 @@ void GameSound::setMusicVolume(int step) {
 
 void GameSound::setEffectVolume(int step) {
   effectVolume_ = validVolumeStep(step);
-  mixer_.setVolume(1, trackVolume(effectVolume_));
-  mixer_.setVolume(2, trackVolume(effectVolume_));
+  for (int storyChannel : {1, 2}) output_.setChannelVolume(storyChannel, channelVolume(effectVolume_));
 }
 
 void GameSound::setMusicMethod(bool preloaded) {
@@ -139,22 +138,24 @@ void GameSound::playMusicFile(const std::string& name) {
   mixer_.setVolume(kMusicTrack, trackVolume(musicVolume_));
 }
 
-double GameSound::playStoryEffect(int channel, const std::string& name) {
-  if (channel != 1 && channel != 2) return 0;
-  OggData& data = channel == 1 ? storyEffect1_ : storyEffect2_;
-  if (!loadInto(data, name)) return 0;
-  mixer_.assign(channel, &data);
-  mixer_.setLevel(channel, 1.0, 0);
-  mixer_.play(channel, channel == 2);
-  mixer_.setVolume(channel, trackVolume(effectVolume_));
-  std::lock_guard guard(data.lock);
-  return data.seconds();
+int GameSound::playStoryEffect(int channel, int effect, bool loop) {
+  if ((channel != 1 && channel != 2) || effect < kFirstEffectChannel || effect >= kChannels) return 0;
+  return output_.playEffectOn(channel, effect, channelVolume(effectVolume_), loop);
 }
 
-void GameSound::stopStoryChannel(int channel) {
-  if (channel < 0 || channel > 2) return;
-  if (preloaded_) mixer_.stop(channel);
-  else mixer_.setLevel(channel, 0.0, kStoryFade);
+int GameSound::storyEffect(int channel, Sound effect, bool loop) {
+  const int ms = playStoryEffect(channel, static_cast<int>(effect), loop);
+  return preloaded_ ? 0 : ms;
+}
+
+void GameSound::stopStoryChannel(int channel, bool fade) {
+  const bool atOnce = preloaded_ || !fade;
+  if (channel == kMusicTrack) {
+    if (atOnce) mixer_.stop(kMusicTrack);
+    else mixer_.setLevel(kMusicTrack, 0.0, kStoryFade);
+  } else if (channel == 1 || channel == 2) {
+    output_.stopChannel(channel, atOnce ? 0 : static_cast<int>(kStoryFade * 1000));
+  }
 }
 
 }  // namespace sorvane

@@ -1,5 +1,5 @@
 // The game's sound: effects on channels 5..49, the music on mixer track 0 and
-// the story scenes' two effect sounds on tracks 1 and 2. Music is streamed
+// the story scenes' two effect sounds on SDL channels 1 and 2. Music is streamed
 // from its file while it plays, or (the second music method) the standard
 // tracks are decoded into memory once and played from there.
 #pragma once
@@ -31,6 +31,8 @@ class GameSound : public SoundOutput {
   void effect(Sound sound) override { effect(static_cast<int>(sound)); }
   void effect(int channel) override;
   void music(Music music) override;  // Music::stop() fades out over 2 seconds
+  int storyEffect(int channel, Sound effect, bool loop) override;
+  void stopStoryEffect(int channel, bool fade) override { stopStoryChannel(channel, fade); }
 
   // The settings: volume steps 0..25 act at once; the music method
   // (false: streamed, true: decoded into memory).
@@ -47,11 +49,12 @@ class GameSound : public SoundOutput {
   // Story scenes. File names are given without the folder; a name without
   // ".ogg" gets it added.
   void playMusicFile(const std::string& name);
-  // Story effect 1 plays once, 2 loops; returns the sound's length in seconds (0 if none).
-  double playStoryEffect(int channel, const std::string& name);
+  // A story effect (an effect channel 5..49) on story channel 1 (once) or 2
+  // (looping); returns its length in milliseconds (0 if there is none).
+  int playStoryEffect(int channel, int effect, bool loop);
   // Stops the music (0) or a story effect (1, 2): a 3-second fade when
-  // streamed, at once when the music is in memory.
-  void stopStoryChannel(int channel);
+  // streamed, at once when the music is in memory (or `fade` is false).
+  void stopStoryChannel(int channel, bool fade = true);
 
   bool deviceOpen() const { return output_.isOpen(); }
   std::string driver() const { return output_.driver(); }
@@ -68,7 +71,7 @@ class GameSound : public SoundOutput {
   // Declared in the order that lets them go safely: the device stops pulling
   // first, then the stream's thread ends, then what it played goes.
   sound::MusicMixer mixer_;
-  sound::OggData bgm_, storyEffect1_, storyEffect2_;
+  sound::OggData bgm_;
   std::mutex preloadLock_;
   std::map<std::string, std::shared_ptr<sound::PcmBuffer>> preloadedMusic_;
   std::atomic<bool> preloadDone_{false};

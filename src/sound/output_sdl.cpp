@@ -58,6 +58,28 @@ void SdlOutput::playEffect(int channel, int volume) {
   Mix_PlayChannel(channel, chunks_[channel], 0);
 }
 
+int SdlOutput::playEffectOn(int onChannel, int effectChannel, int volume, bool loop) {
+  const int channels = static_cast<int>(chunks_.size());
+  if (!open_ || onChannel < 0 || onChannel >= channels || effectChannel < 0 || effectChannel >= channels) return 0;
+  Mix_Chunk* chunk = chunks_[effectChannel];
+  if (!chunk) return 0;
+  Mix_HaltChannel(onChannel);
+  Mix_Volume(onChannel, volume);
+  Mix_PlayChannel(onChannel, chunk, loop ? -1 : 0);
+  // The chunk holds the device's format: 16-bit stereo at 44,100 Hz.
+  return static_cast<int>(chunk->alen / 4 * 1000LL / 44100);
+}
+
+void SdlOutput::stopChannel(int channel, int fadeMs) {
+  if (!open_ || channel < 0 || channel >= static_cast<int>(chunks_.size())) return;
+  if (fadeMs > 0) Mix_FadeOutChannel(channel, fadeMs);
+  else Mix_HaltChannel(channel);
+}
+
+void SdlOutput::setChannelVolume(int channel, int volume) {
+  if (open_ && channel >= 0 && channel < static_cast<int>(chunks_.size())) Mix_Volume(channel, volume);
+}
+
 void SdlOutput::close() {
   if (!open_) return;
   Mix_HookMusic(nullptr, nullptr);  // waits for the device callback, so the stream can go

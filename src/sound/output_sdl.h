@@ -31,6 +31,14 @@ class SdlOutput {
   bool loadEffect(int channel, std::span<const uint8_t> wavFile);
   // Plays a channel's effect once from the start at a volume 0..128.
   void playEffect(int channel, int volume);
+  // Plays effect `effectChannel`'s sound on mixer channel `onChannel` (the
+  // story's own channels 1 and 2), once or looping; its length in
+  // milliseconds, 0 when there is nothing to play.
+  int playEffectOn(int onChannel, int effectChannel, int volume, bool loop);
+  // Stops a mixer channel, fading out over `fadeMs` (0: at once).
+  void stopChannel(int channel, int fadeMs);
+  // Volume 0..128 of a mixer channel that is playing.
+  void setChannelVolume(int channel, int volume);
 
  private:
   void close();

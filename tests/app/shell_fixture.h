@@ -73,11 +73,9 @@ class ShellFixture : public ::testing::Test {
     session = std::make_unique<GameSession>(SORVANE_GAME_DIR);
     settings = WindowSettings{};
     settings.speed = AnimationSpeed::Instant;
+    settings.story.skipStory = true;  // these tests walk the campaign, not its scenes
     window = std::make_unique<MainWindow>(*session, *art, settings);
     shell = std::make_unique<Shell>(*window, *session, *art, settings, folders, SORVANE_GAME_DIR);
-    story::StorySettings quick;  // these tests walk the campaign, not its scenes
-    quick.skipStory = true;
-    shell->story().setReaderSettings(quick);
     shell->start();
   }
   void TearDown() override {

@@ -1,10 +1,12 @@
 // The game's main paths through the window: a new game to its first battle,
 // saving and loading, a damaged save, and the settings kept across a restart.
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 
 #include "app/preparation_page.h"
@@ -77,6 +79,18 @@ TEST_F(ShellTest, ADamagedSaveShowsItsNumberAndChangesNothing) {
   EXPECT_EQ(s().D->k[1].Type, 25);
 }
 
+// Clicks option `option` of the settings dialog's box titled `title`.
+void pick(QWidget* dialog, const QString& title, int option) {
+  for (QGroupBox* box : dialog->findChildren<QGroupBox*>())
+    if (box->title() == title) {
+      const auto buttons = box->findChildren<QRadioButton*>();
+      ASSERT_LT(option, buttons.size()) << title.toStdString();
+      buttons[option]->click();
+      return;
+    }
+  FAIL() << "no box " << title.toStdString();
+}
+
 TEST_F(ShellTest, TheSettingsDialogWritesConfigIniAndARestartReadsItBack) {
   QTimer::singleShot(50, [] {
     auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
@@ -85,6 +99,10 @@ TEST_F(ShellTest, TheSettingsDialogWritesConfigIniAndARestartReadsItBack) {
     ASSERT_EQ(sliders.size(), 2);
     sliders[0]->setValue(20);
     sliders[1]->setValue(3);
+    pick(dialog, QStringLiteral("フレーム色"), 3);    // 青
+    pick(dialog, QStringLiteral("文字の速さ"), 2);    // 速い
+    pick(dialog, QStringLiteral("オート送り"), 1);    // する
+    pick(dialog, QStringLiteral("Ctrlの早送り"), 1);  // 未読も
     dialog->accept();
   });
   keeper.answerYes = true;
@@ -93,6 +111,13 @@ TEST_F(ShellTest, TheSettingsDialogWritesConfigIniAndARestartReadsItBack) {
   open();
   EXPECT_EQ(session->campaign().settings.musicVolume, 20);
   EXPECT_EQ(session->campaign().settings.effectVolume, 3);
+  EXPECT_EQ(session->campaign().settings.frameColour, 3);
+  // How the story is read reaches the story page after the restart too.
+  const story::StorySettings& reading = shell->story().readerSettings();
+  EXPECT_EQ(reading.bytesPerTick, 4);
+  EXPECT_TRUE(reading.autoAdvance);
+  EXPECT_TRUE(reading.ctrlSkipsUnread);
+  EXPECT_TRUE(reading.skipStory);  // as the fixture left it
 }
 
 }  // namespace

@@ -28,8 +28,13 @@ TEST(GameSound, PlaysOnTheDummyDriverWithoutASoundCard) {
   EXPECT_EQ(sound.effectVolume(), 0);
   sound.setMusicVolume(26);
   EXPECT_EQ(sound.musicVolume(), 12);
-  EXPECT_GT(sound.playStoryEffect(1, "credits"), 20.0);
+  // Story effects play an effect's sound on channels 1 (once) and 2 (looping).
+  EXPECT_GT(sound.playStoryEffect(1, 38, false), 0);
+  EXPECT_GT(sound.storyEffect(2, Sound::Confirm, true), 0);  // streamed music: the scene holds for it
+  EXPECT_EQ(sound.playStoryEffect(3, 38, false), 0);          // no such story channel
+  EXPECT_EQ(sound.playStoryEffect(1, 4, false), 0);           // not an effect
   sound.stopStoryChannel(1);
+  sound.stopStoryChannel(2, false);
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   sound.music(Music::stop());
 }
@@ -42,6 +47,7 @@ TEST(GameSound, ThePreloadedMethodDecodesTheStandardTracksInTheBackground) {
   EXPECT_TRUE(sound.standardMusicReady());
   sound.music(Music::preparation());
   sound.music(Music::credits());  // not one of the seven: streamed
+  EXPECT_EQ(sound.storyEffect(1, Sound::Confirm, false), 0);  // music in memory: the scene does not hold
   sound.stopStoryChannel(0);
 }
 
@@ -50,7 +56,7 @@ TEST(GameSound, AMissingGameFolderIsSilenceNotAFailure) {
   sound.effect(Sound::Fanfare);
   sound.music(Music::title());
   sound.playMusicFile("nothing");
-  EXPECT_EQ(sound.playStoryEffect(2, "nothing"), 0.0);
+  EXPECT_EQ(sound.playStoryEffect(2, 38, true), 0);
   sound.music(Music::stop());
 }
 
