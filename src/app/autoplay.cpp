@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/game_session.h"
+#include "app/thread_cpu.h"
 #include "campaign/trial_battle.h"
 
 namespace sorvane {
@@ -56,11 +57,15 @@ AutoplayReport autoplayBattle(GameSession& session, i32 stage, std::uint32_t see
   const bool answerBefore = presenter.autoAnswer;
   presenter.autoAnswer = true;
   AutoBattle run;
+  const Clock::time_point started = Clock::now();
+  const double soundCpuBefore = soundThreadCpuSeconds();
   report.aborted = !session.run([&] {
     run = playTrialBattle(session.battle(), session.campaign(), stage, seed, maxTurns);
   });
   presenter.autoAnswer = answerBefore;
   heartbeat.stop();
+  const double wall = std::chrono::duration<double>(Clock::now() - started).count();
+  if (wall > 0) report.soundCpuPercent = 100.0 * (soundThreadCpuSeconds() - soundCpuBefore) / wall;
 
   const DecisionFigures f = decisionFigures(run.decisionMs);
   char hash[17];

@@ -180,7 +180,8 @@ int main(int argc, char** argv) {
       if (r.aborted) return;  // the window was closed: the program is ending
       std::cout << r.line << "\n";
       if (!r.violation.empty()) std::cout << "violation: " << r.violation << "\n";
-      std::cout << "window stall_ms_max=" << r.stallMsMax << "\n" << std::flush;
+      std::cout << "window stall_ms_max=" << r.stallMsMax << " sound_cpu_pct=" << r.soundCpuPercent << "\n"
+                << std::flush;
       if (!o.screenshot.empty()) window.grab().save(QString::fromStdString(o.screenshot));
       QCoreApplication::quit();
     });
