@@ -15,7 +15,6 @@
 #include "app/credits_roll.h"
 #include "app/game_dialog.h"
 #include "app/read_pages_file.h"
-#include "data/archive/qda.h"
 #include "data/game_dir.h"
 #include "story/scene_numbers.h"
 #include "view/view_style.h"
@@ -96,7 +95,10 @@ StoryPage::StoryPage(QWidget* parent, SoundOutput& sound)
   showLabels(false);
 }
 
-StoryPage::~StoryPage() { keepReadPages(); }
+StoryPage::~StoryPage() {
+  stopScene();  // a scene still open takes its looping effect along
+  keepReadPages();
+}
 
 // --- Scenes --------------------------------------------------------------------------
 

@@ -1,10 +1,11 @@
 // The story page: scenes played through to their follow-up by clicks, Ctrl
-// hurrying only through pages already read, skipping, what a page looks like,
-// and the credits roll ending on a click or Escape.
+// hurrying only through pages already read, skipping, the looping effect,
+// what a page looks like, and the credits roll ending on a click or Escape.
 #include "app/story_page.h"
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -26,9 +27,18 @@ namespace {
 
 struct RecordingOutput : SoundOutput {
   std::vector<int> tracks, effects;
+  std::vector<std::string> storyChannels;  // "play 2 22 loop", "stop 2 fade", ...
   void effect(Sound s) override { effects.push_back(static_cast<int>(s)); }
   void effect(int channel) override { effects.push_back(channel); }
   void music(Music m) override { tracks.push_back(m.track); }
+  int storyEffect(int channel, Sound effect, bool loop) override {
+    storyChannels.push_back("play " + std::to_string(channel) + " " + std::to_string(static_cast<int>(effect)) +
+                            (loop ? " loop" : " once"));
+    return 0;
+  }
+  void stopStoryEffect(int channel, bool fade) override {
+    storyChannels.push_back("stop " + std::to_string(channel) + (fade ? " fade" : " now"));
+  }
 };
 
 class StoryPageTest : public ::testing::Test {
@@ -187,6 +197,24 @@ TEST_F(StoryPageTest, SkipAsksFirstAndEndsTheSceneOnYes) {
   EXPECT_EQ(followUp, story::FollowUp::Battle);
   const std::vector<int> answers(sound.effects.end() - 4, sound.effects.end());
   EXPECT_EQ(answers, (std::vector<int>{6, 8, 6, 7})) << "open, cancel; open, confirm";
+}
+
+TEST_F(StoryPageTest, ALoopingEffectPlaysOnTheSecondChannelUntilStoppedOrTheSceneGoes) {
+  // Scene 7's wind loops from its "#SE2@22" until its "#SE2s".
+  play(7);
+  ASSERT_TRUE(clickThrough());
+  const auto& c = sound.storyChannels;
+  const auto loop = std::find(c.begin(), c.end(), "play 2 22 loop");
+  ASSERT_NE(loop, c.end());
+  EXPECT_NE(std::find(loop, c.end(), "stop 2 fade"), c.end()) << "the script's stop fades it";
+  EXPECT_EQ(c.back(), "stop 2 now") << "the scene's end stops what still loops";
+
+  // A scene left before its end (the window moves on) takes its loop along.
+  play(7);
+  for (int i = 0; i < 200 && std::count(c.begin(), c.end(), "play 2 22 loop") < 2; ++i) settle(), click();
+  ASSERT_EQ(std::count(c.begin(), c.end(), "play 2 22 loop"), 2);
+  page.reset();
+  EXPECT_EQ(c.back(), "stop 2 now");
 }
 
 TEST_F(StoryPageTest, ASceneThatCannotBeReadIsReportedAndEnds) {
