@@ -85,20 +85,20 @@ BattlePage::BattlePage(GameSession& session, const BattleArt& art, QWidget* pare
   field2_ = makeLabel(this, QRect(6, 552, 72, 18), 12);
 
   QToolButton* side = switchButton(QStringLiteral("⇄"), QStringLiteral("次の陣営を表示"), 485);
-  QToolButton* mode0 = switchButton(QStringLiteral("HP"), QStringLiteral("HP・SP・状態を表示"), 514);
-  QToolButton* mode1 = switchButton(QStringLiteral("能"), QStringLiteral("攻撃力・防御力・魔力を表示"), 543);
-  QToolButton* mode2 = switchButton(QStringLiteral("状"), QStringLiteral("状態異常を表示"), 572);
-  for (QToolButton* m : {mode0, mode1, mode2}) m->setCheckable(true), m->setAutoExclusive(true);
-  mode0->setChecked(true);
+  tabButtons_ = {switchButton(QStringLiteral("HP"), QStringLiteral("HP・SP・状態を表示"), 514),
+                 switchButton(QStringLiteral("能"), QStringLiteral("攻撃力・防御力・魔力を表示"), 543),
+                 switchButton(QStringLiteral("状"), QStringLiteral("状態異常を表示"), 572)};
+  for (QToolButton* m : tabButtons_) m->setCheckable(true), m->setAutoExclusive(true);
+  tabButtons_[0]->setChecked(true);
   connect(side, &QToolButton::clicked, this, [this] {
     session_.presenter().SE(Sound::Filter);
     list_->nextSide();
   });
-  int mode = 0;
-  for (QToolButton* m : {mode0, mode1, mode2})
-    connect(m, &QToolButton::clicked, this, [this, mode = mode++] {
-      if (list_->listMode() != mode) session_.presenter().SE(Sound::Filter);
-      list_->setListMode(mode);
+  for (int tab = 0; tab < 3; ++tab)
+    connect(tabButtons_[std::size_t(tab)], &QToolButton::clicked, this, [this, tab] {
+      if (list_->listMode() != tab) session_.presenter().SE(Sound::Filter);
+      list_->setListMode(tab);
+      session_.campaign().settings.listTab = tab;  // the list opens on it next time
     });
 
   auto button = [this](const QString& text, const QString& tip, QRect at) {
@@ -279,6 +279,17 @@ void BattlePage::centreOnMaster() {
   if (session_.battle().findCell(session_.battle().s.unitAt, kPlayerMaster, x, y))
     field_->setScrollPos(BattlefieldView::scrollTarget(x, y));
   viewMoved();
+}
+
+void BattlePage::applyListSettings(const Settings& settings) {
+  list_->setMarks(settings.listMarkActed, settings.listShowHpSp);
+  showListTab(settings.listTab);
+}
+
+void BattlePage::showListTab(int tab) {
+  if (tab < 0 || tab > 2) return;
+  list_->setListMode(tab);
+  tabButtons_[std::size_t(tab)]->setChecked(true);
 }
 
 void BattlePage::order(const std::function<void()>& call) {

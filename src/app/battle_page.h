@@ -5,6 +5,8 @@
 // presenter draws the animations on the page's views.
 #pragma once
 
+#include <array>
+
 #include <QWidget>
 
 #include "app/command_flow.h"
@@ -25,6 +27,7 @@ class GameSession;
 class MinimapView;
 class SkillPanel;
 class StatusPanel;
+struct Settings;
 
 class BattlePage : public QWidget {
   Q_OBJECT
@@ -54,6 +57,12 @@ class BattlePage : public QWidget {
   void viewMoved();
   // The view jumps to the player's master (a battle is set up).
   void centreOnMaster();
+  // The creature list's marks and tab as the settings hold them. The tab the
+  // player picks is written back into the campaign's settings.
+  void applyListSettings(const Settings& settings);
+  // Shows list mode `tab` (0..2) with its switch pressed, without a sound.
+  void showListTab(int tab);
+  QToolButton* listTabButton(int tab) const { return tabButtons_[std::size_t(tab)]; }
 
   // The "設定" button: the window shows its choices at `at` (global position).
   std::function<void(QPoint at)> openSettings;
@@ -99,6 +108,7 @@ class BattlePage : public QWidget {
   QPushButton* undoButton_;
   QPushButton* giveButton_;
   QPushButton* settingsButton_;
+  std::array<QToolButton*, 3> tabButtons_{};
   QMenu* menu_ = nullptr;
   CommandFlow flow_;
   bool locked_ = false;

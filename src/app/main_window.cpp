@@ -59,6 +59,7 @@ void MainWindow::applySettings() {
   marks.showSpent = settings_.showSpent;
   marks.showHpSp = settings_.showHpSp;
   marks.fastDraw = settings_.speed != AnimationSpeed::Normal;
+  battle_->applyListSettings(session_.campaign().settings);
   battle_->refreshAll();
 }
 

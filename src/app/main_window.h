@@ -36,7 +36,8 @@ class MainWindow : public QWidget {
   void openBattle(i32 stage, std::uint32_t seed);
   // Runs once the first phase of a battle opened by openBattle has been played.
   std::function<void()> onBattleStarted;
-  // Applies the speed and marking choices of the settings.
+  // Applies the speed and marking choices of the settings, and the creature
+  // list's marks and tab from the campaign's settings.
   void applySettings();
   // Puts `widget` in place of the page shown for `which` (the window owns it).
   void setPage(Page which, QWidget* widget);

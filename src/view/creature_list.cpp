@@ -58,6 +58,20 @@ bool CreatureList::slotShown(int u) const {
   return !(unit.Team == 2 && unit.State > OnField && !team1HasWisdom(battle_));
 }
 
+void CreatureList::setMarks(bool spent, bool hpSp) {
+  if (spent == listSpent_ && hpSp == listHpSp_) return;
+  listSpent_ = spent;
+  listHpSp_ = hpSp;
+  update();
+}
+
+bool CreatureList::marksSpent(int u) const {
+  const Tkst& unit = battle_.d.k[u];
+  return listSpent_ && unit.State == OnField && unit.Team == battle_.phaseTeam;
+}
+
+bool CreatureList::showsBars(int u) const { return listHpSp_ && battle_.d.k[u].State == OnField; }
+
 void CreatureList::paintEvent(QPaintEvent*) {
   QPainter p(this);
   for (int slot = 0; slot < kSlots; ++slot) {
@@ -90,8 +104,8 @@ void CreatureList::paintSlot(QPainter& p, int slot, int u) {
     p.setPen(QColor(0x80, 0xdc, 0xdc));
     p.drawText(box, Qt::AlignCenter, QString::number(unit.SumTC));
   }
-  if (listSpent && unit.State == OnField && unit.Team == battle_.phaseTeam) paintSpent(p, art_, unit, x, kPortraitTop);
-  if (listHpSp && unit.State == OnField) paintBars(p, unit, x, kPortraitTop, -1, QColor(0x80, 0x80, 0x80));
+  if (marksSpent(u)) paintSpent(p, art_, unit, x, kPortraitTop);
+  if (showsBars(u)) paintBars(p, unit, x, kPortraitTop, -1, QColor(0x80, 0x80, 0x80));
   p.setPen(QPen(unit.Team == 1 ? style::kFrameTeam1 : style::kFrameTeam2, 1));
   p.setBrush(Qt::NoBrush);
   p.drawRect(box.adjusted(0, 0, -1, -1));

@@ -1,7 +1,8 @@
 // The creature list along the bottom of the battle page: the master and the
 // six creatures of one side, each with its picture, name and three lines of
 // values in one of three modes (HP/SP/state, attack/defence/magic bars,
-// statuses). The side switch skips sides without units.
+// statuses). The side switch skips sides without units. The spent-action
+// quarters and the HP/SP bars over the portraits are the player's choice.
 #pragma once
 
 #include <vector>
@@ -32,7 +33,12 @@ class CreatureList : public QWidget {
   // Whether a unit's slot is shown (enemy creatures in hand stay secret).
   bool slotShown(int u) const;
 
-  bool listSpent = true, listHpSp = true;
+  // The marks the settings ask for over the portraits (both off by default).
+  void setMarks(bool spent, bool hpSp);
+  // Whether u's portrait carries its spent-action quarters (a unit on the
+  // field whose side is in its phase) and its HP/SP bars (a unit on the field).
+  bool marksSpent(int u) const;
+  bool showsBars(int u) const;
 
  signals:
   void unitPressed(Qt::MouseButton button, int u);
@@ -48,6 +54,7 @@ class CreatureList : public QWidget {
   const BattleArt& art_;
   int listBase_ = 0;
   int listMode_ = 0;
+  bool listSpent_ = false, listHpSp_ = false;
 };
 
 // The text bar of list mode 1: "攻_45llll".
