@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,6 +17,23 @@ namespace sorvane {
 namespace {
 constexpr int kRadius = 50;        // a circle's radius on the board
 constexpr int kMasterRadius = 44;
+
+// Where each arrow leads, by the circles' places: the master in the middle,
+// circle 1 at the top and the others clockwise (-1: nothing that way).
+struct Neighbours {
+  int up, down, left, right;
+};
+// clang-format off
+constexpr Neighbours kNeighbours[7] = {
+    /* master */ {1, 4, 6, 2},
+    /* 1 top */  {-1, 0, 6, 2},
+    /* 2 */      {1, 3, 0, -1},
+    /* 3 */      {2, 4, 0, -1},
+    /* 4 foot */ {0, -1, 5, 3},
+    /* 5 */      {6, 4, -1, 0},
+    /* 6 */      {1, 5, -1, 0},
+};
+// clang-format on
 }  // namespace
 
 QPoint CircleBoard::centre(int slot) {
@@ -24,8 +42,21 @@ QPoint CircleBoard::centre(int slot) {
   return {180 + int(std::lround(125 * std::cos(angle))), 240 + int(std::lround(150 * std::sin(angle)))};
 }
 
+int CircleBoard::neighbour(int slot, int arrowKey) {
+  if (slot < 0 || slot > 6) return -1;
+  const Neighbours& n = kNeighbours[slot];
+  switch (arrowKey) {
+    case Qt::Key_Up: return n.up;
+    case Qt::Key_Down: return n.down;
+    case Qt::Key_Left: return n.left;
+    case Qt::Key_Right: return n.right;
+    default: return -1;
+  }
+}
+
 CircleBoard::CircleBoard(const Tsyori& s, const BattleArt& art, QWidget* parent) : QWidget(parent), s_(s), art_(art) {
   setFixedSize(360, 480);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void CircleBoard::paintEvent(QPaintEvent*) {
@@ -121,6 +152,26 @@ void CircleBoard::mousePressEvent(QMouseEvent* event) {
     }
   }
   onPress(-1, event->button());
+}
+
+void CircleBoard::keyPressEvent(QKeyEvent* event) {
+  if (!onPress) return QWidget::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      if (const int next = neighbour(selected_, event->key()); next >= 0) onPress(next, Qt::LeftButton);
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:  // a second press on the selected circle; on the large picture it closes it
+      onPress(picture_.isNull() ? selected_ : -1, Qt::LeftButton);
+      return;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace: onPress(selected_, Qt::RightButton); return;
+    default: QWidget::keyPressEvent(event);
+  }
 }
 
 }  // namespace sorvane

@@ -1,6 +1,8 @@
 // The preparation page's board: the master in the middle and the six magic
 // circles around it, each holding its creature's medallion; the selected
-// circle glows. Over it the large picture of a unit can be shown.
+// circle glows. Over it the large picture of a unit can be shown. By keys the
+// arrows walk the selection to the neighbouring circle, Enter or Space press
+// the selected circle again and Delete empties it, as the mouse would.
 #pragma once
 
 #include <functional>
@@ -31,10 +33,13 @@ class CircleBoard : public QWidget {
 
   // The centre of circle `slot` (0 the master).
   static QPoint centre(int slot);
+  // The circle an arrow key leads to from `slot`, or -1 when none lies that way.
+  static int neighbour(int slot, int arrowKey);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   const Tsyori& s_;

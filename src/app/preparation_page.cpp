@@ -1,6 +1,8 @@
 #include "app/preparation_page.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -31,6 +33,15 @@ const char* const kMethodTexts[2] = {"召喚時間を2減らす 射程2", "召�
 
 const QColor kUnowned(200, 200, 200);
 
+// The widget that has the keys wears a blue ring, apart from the gold of the
+// page and of the selected circle.
+const char* const kFocusStyle = "QPushButton:focus, QListWidget:focus, QComboBox:focus { border: 2px solid #9fd0ff; }";
+const char* const kBoardFocusStyle =
+    "QFrame { border: 2px solid #9fd0ff; border-radius: 8px; background: transparent; }";
+
+bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
+bool isDelete(const QKeyEvent& key) { return key.key() == Qt::Key_Delete || key.key() == Qt::Key_Backspace; }
+
 QString oneLine(const std::string& text) {
   QString s = style::text(text);
   s.replace(QChar('\r'), QChar(' '));
@@ -51,9 +62,10 @@ PreparationPage::PreparationPage(Tsyori& s, Campaign& c, Presenter& screen, cons
                                  QWidget* parent)
     : QWidget(parent), s_(s), c_(c), screen_(screen), art_(art), gameDir_(std::move(gameDir)), prep_(s, c, screen) {
   setFixedSize(800, 600);
-  setStyleSheet(shell::widgetStyle());
-  setFocusPolicy(Qt::StrongFocus);
+  setStyleSheet(shell::widgetStyle() + QString::fromLatin1(kFocusStyle));
+  setFocusPolicy(Qt::ClickFocus);  // the keys belong to the board, the lists and the buttons
   build();
+  buildKeys();
 }
 
 QPushButton* PreparationPage::button(const QString& caption) const {
@@ -66,7 +78,15 @@ void PreparationPage::build() {
   board_ = new CircleBoard(s_, art_, this);
   board_->move(10, 10);
   board_->setToolTip(QStringLiteral("魔法円を選択すると、右のリストからクリーチャーをセットできます"));
-  board_->onPress = [this](int slot, Qt::MouseButton button) { slotPressed(slot, button, false); };
+  board_->onPress = [this](int slot, Qt::MouseButton button) {
+    if (!boardCovered()) slotPressed(slot, button, false);
+  };
+  boardFocus_ = new QFrame(this);
+  boardFocus_->setGeometry(board_->geometry().adjusted(-3, -3, 3, 3));
+  boardFocus_->setStyleSheet(QString::fromLatin1(kBoardFocusStyle));
+  boardFocus_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  boardFocus_->stackUnder(board_);
+  boardFocus_->hide();
 
   for (int i = 0; i < 7; ++i) {
     auto* icon = new QPushButton(this);
@@ -278,6 +298,7 @@ void PreparationPage::fillCombos() {
 
 void PreparationPage::fillCreatureList(int filter) {
   const Tdeta& d = *s_.D;
+  const int keepRow = filter == filter_ ? creatures_->currentRow() : -1;  // the same rows come back
   filter_ = filter;
   for (int f = 0; f < 8; ++f) filters_[std::size_t(f)]->setChecked(f == filter);
   const int keep = creatures_->verticalScrollBar()->value();
@@ -301,6 +322,7 @@ void PreparationPage::fillCreatureList(int filter) {
       creatures_->addItem(item);
     }
   }
+  if (keepRow >= 0 && keepRow < creatures_->count()) creatures_->setCurrentRow(keepRow);
   creatures_->verticalScrollBar()->setValue(keep);
 }
 
@@ -388,6 +410,7 @@ void PreparationPage::abilityDoubleClicked(int row) {
   if (row < 0 || std::size_t(row) >= c.Ab.size()) return;
   prep_.toggleAbility(shown_, row);
   refreshAll();
+  abilities_->setCurrentRow(row);
 }
 
 void PreparationPage::creatureClicked(int row) {
@@ -469,6 +492,66 @@ void PreparationPage::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), ground);
   shell::panel(p, QRectF(380, 10, 410, 104));
   shell::panel(p, QRectF(380, 516, 410, 30));
+}
+
+// Tab leads from the board to the creature list, the skills, the abilities,
+// the choices and the buttons; the icons and element filters stay with the
+// mouse (the board and the list's arrows do their work by keys).
+void PreparationPage::buildKeys() {
+  for (QPushButton* b : icons_) b->setFocusPolicy(Qt::NoFocus);
+  for (QPushButton* b : filters_) b->setFocusPolicy(Qt::NoFocus);
+  for (QPushButton* b : buttons_) b->setAutoDefault(true);  // Enter presses them, as Space does
+  std::vector<QWidget*> chain = {board_, creatures_, skills_, abilities_, method_, job_, character_, extraStage_};
+  chain.insert(chain.end(), buttons_.begin(), buttons_.end());
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+  board_->installEventFilter(this);
+  for (QWidget* w : {static_cast<QWidget*>(creatures_), static_cast<QWidget*>(skills_),
+                     static_cast<QWidget*>(abilities_)})
+    w->installEventFilter(this);
+}
+
+bool PreparationPage::boardCovered() const {
+  const QWidget* top = childAt(board_->geometry().center());
+  return top && top != board_ && top != boardFocus_;
+}
+
+bool PreparationPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == board_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    boardFocus_->setVisible(event->type() == QEvent::FocusIn);
+  if (event->type() == QEvent::KeyPress && listKey(watched, *static_cast<QKeyEvent*>(event))) return true;
+  return QWidget::eventFilter(watched, event);
+}
+
+bool PreparationPage::listKey(QObject* watched, const QKeyEvent& key) {
+  if (watched == creatures_) {
+    if (isEnter(key) && (key.modifiers() & Qt::ShiftModifier)) creatureDoubleClicked(creatures_->currentRow());
+    else if (isEnter(key)) creatureClicked(creatures_->currentRow());
+    else if (isDelete(key)) slotPressed(selected_, Qt::RightButton, false);
+    else if (key.key() == Qt::Key_Left || key.key() == Qt::Key_Right) {
+      screen_.SE(Sound::Filter);
+      fillCreatureList((filter_ + (key.key() == Qt::Key_Right ? 1 : 7)) % 8);
+      creatures_->setCurrentRow(0);
+    } else {
+      return false;
+    }
+    return true;
+  }
+  if (watched == skills_ && isEnter(key)) {
+    skillDoubleClicked(skills_->currentRow());
+    return true;
+  }
+  if (watched == abilities_ && isEnter(key)) {
+    abilityDoubleClicked(abilities_->currentRow());
+    return true;
+  }
+  return false;
+}
+
+void PreparationPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The keys start on the board, where a player begins.
+  const QWidget* focus = QApplication::focusWidget();
+  if (!focus || !isAncestorOf(focus)) board_->setFocus(Qt::OtherFocusReason);
 }
 
 void PreparationPage::keyPressEvent(QKeyEvent* event) {

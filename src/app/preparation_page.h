@@ -3,7 +3,9 @@
 // skills and abilities, the creature list with its element filters, BP, the
 // summoning method, the job/character/extra-stage choices of the extra
 // stages, and the buttons that lead on. Every change goes through the
-// preparation operations, which ask, refuse and play their sounds.
+// preparation operations, which ask, refuse and play their sounds, whether
+// the player uses the mouse or the keys (Tab walks the board, the lists, the
+// choices and the buttons; the widget with the keys wears a blue ring).
 #pragma once
 
 #include <array>
@@ -15,6 +17,7 @@
 #include "campaign/preparation.h"
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -63,9 +66,16 @@ class PreparationPage : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void build();
+  void buildKeys();
+  // The keys of the lists, each doing what its click, double click or right click does.
+  bool listKey(QObject* watched, const QKeyEvent& key);
+  // Whether a list over the board (records, formations) hides it from the keys.
+  bool boardCovered() const;
   void fillCreatureList(int filter);
   void creatureClicked(int row);
   void creatureDoubleClicked(int row);
@@ -91,6 +101,7 @@ class PreparationPage : public QWidget {
   bool filling_ = false;  // combos being filled: their signals are not choices
 
   CircleBoard* board_;
+  QFrame* boardFocus_;  // the ring round the board while it has the keys
   std::array<QPushButton*, 7> icons_{};
   QLabel* name_;
   QLabel* element_;
