@@ -25,6 +25,7 @@
 #include "app/scene_review.h"
 #include "app/shell.h"
 #include "app/title_page.h"
+#include "campaign/settings.h"
 #include "campaign/user_files.h"
 #include "data/game_dir.h"
 #include "sound/game_sound.h"
@@ -191,6 +192,15 @@ int main(int argc, char** argv) {
         if (!window.grab().save(QString::fromStdString(o.screenshot))) exitCode = 1;
         QCoreApplication::quit();
       };
+    // A player's own display settings count here too, once the game has written them.
+    if (std::filesystem::exists(folders.configFile)) {
+      const sorvane::Settings kept = sorvane::loadSettings(folders.configFile).settings;
+      session.campaign().settings = kept;
+      o.settings.showSide = kept.mapTeamColours;
+      o.settings.showSpent = kept.mapMarkActed;
+      o.settings.showHpSp = kept.mapShowHpSp;
+      window.applySettings();
+    }
     window.openBattle(stage, o.seed);
   }
   const int code = app.exec();

@@ -92,7 +92,9 @@ SettingsDialog::SettingsDialog(const Settings& settings, const WindowSettings& w
   showFace(current);
   fontColumn->addWidget(fonts_);
   fontColumn->addWidget(sample_);
-  grid->addWidget(fontBox, 5, 0, 1, 3);
+  grid->addWidget(fontBox, 5, 0, 1, 2);
+  skipEnemy_ = pair(QStringLiteral("敵フェイズの演出"), QStringLiteral("見る"), QStringLiteral("省略"),
+                    window.skipComputerAnimations, 5, 2);
   addStoryBox(grid, 0);
   grid->setColumnMinimumWidth(0, 240);  // the longest box titles stay whole
 
@@ -175,6 +177,7 @@ WindowSettings SettingsDialog::windowSettings() const {
   WindowSettings w = window_;
   w.scale = static_cast<SceneScale>(scale_->checkedId());
   w.speed = static_cast<AnimationSpeed>(speed_->checkedId());
+  w.skipComputerAnimations = skipEnemy_->checkedId() == 1;
   w.story.bytesPerTick = kTextSpeeds[textSpeed_->checkedId()];
   w.story.autoAdvance = autoAdvance_->checkedId() == 1;
   w.story.ctrlSkipsUnread = ctrlUnread_->checkedId() == 1;

@@ -45,7 +45,7 @@ class SettingsDialog : public QDialog {
   Settings base_;
   WindowSettings window_;
   QButtonGroup *bfh_{}, *bfs_{}, *bfc_{}, *klh_{}, *kls_{}, *oto_{}, *efc_{}, *scale_{}, *speed_{};
-  QButtonGroup *frame_{}, *textSpeed_{}, *autoAdvance_{}, *ctrlUnread_{}, *skipStory_{};
+  QButtonGroup *frame_{}, *textSpeed_{}, *autoAdvance_{}, *ctrlUnread_{}, *skipStory_{}, *skipEnemy_{};
   QSlider *music_, *effects_;
   QListWidget* fonts_;
   QLabel* sample_;
