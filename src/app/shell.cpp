@@ -228,7 +228,9 @@ void Shell::playScene(int scene) {
   };
   auto wait = std::make_shared<Wait>();
   window_.showPage(Page::Story);
-  story_->playScene(scene, [wait](story::FollowUp) {
+  // The variant is chosen by the player's master as it stands when the scene starts.
+  const story::ScenePlayer who = story::ScenePlayerOf(session_.state().D->k[kPlayerMaster]);
+  story_->playScene(scene, who, [wait](story::FollowUp) {
     wait->finished = true;
     wait->loop.quit();
   });

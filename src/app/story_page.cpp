@@ -126,8 +126,8 @@ void StoryPage::playScene(int scene, story::ScenePlayer who, std::function<void(
   }
   pictures_.openScene(loaded.script);
   sceneDone_ = std::move(done);
-  player_ = std::make_unique<story::StoryPlayer>(loaded.entry.readKey, std::move(loaded.script), storySound_,
-                                                 settings_, &read_);
+  player_ = std::make_unique<story::StoryPlayer>(loaded.entry.readKey, std::move(loaded.script), storySound_, settings_,
+                                                 &read_);
   player_->start();
   wheelRest_ = 0;
   showLabels(true);

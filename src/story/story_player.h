@@ -39,8 +39,9 @@ struct StoryPage {
   int textLine = -1;  // line of the "#txt@" that wrote the text, -1 for none
 };
 
-// Pages already read, by scene and by the line of their "#txt@". The caller
-// keeps it across scenes (and may save it).
+// Pages already read, by scene and by the line of their "#txt@"; a variant
+// of a scene has a number of its own (SceneEntry::readKey). The caller keeps
+// it across scenes (and may save it).
 using ReadPages = std::set<std::pair<int, int>>;
 
 struct StorySettings {
@@ -58,7 +59,8 @@ class StoryPlayer {
   static constexpr int kCtrlMs = 120;  // Ctrl repeat
   static constexpr int kSlidePx = 36;  // how far a portrait slides while it fades
 
-  // `sound` and `read` (may be null) must outlive the player.
+  // `scene` is the number its pages read are kept under. `sound` and `read`
+  // (may be null) must outlive the player.
   StoryPlayer(int scene, Script script, StorySound& sound, StorySettings settings = {}, ReadPages* read = nullptr);
 
   // Opens the scene: stops the music, one empty page, waiting for the first click.

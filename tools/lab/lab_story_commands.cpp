@@ -1,5 +1,7 @@
-// `story N`: plays scene N from dat.qda without a window, clicking through it,
-// and prints what the story page would show and play.
+// `story N [JOB [PORTRAIT]]`: plays scene N from dat.qda without a window,
+// clicking through it, and prints what the story page would show and play.
+// The variant is the one a player master of that job and portrait would see;
+// what is not given comes from the lab's player master (unit record 0).
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -8,7 +10,7 @@
 #include "lab.h"
 #include "lab_parse.h"
 #include "story/characters.h"
-#include "story/scene_numbers.h"
+#include "story/scene_variants.h"
 #include "story/story_player.h"
 
 namespace sorvane::lab {
@@ -49,13 +51,17 @@ const char* followUpName(FollowUp f) {
 
 std::string Lab::cmdStory(const Args& a) {
   i32 scene = 0;
-  if (a.size() != 1 || !parseInt(a[0], scene)) return "usage: story N";
-  const qda::Bytes bytes = qda::LoadEntry(gameDir_ + "dat.qda", scenes::entryName(scene));
-  const Script script = LoadScript(std::string(bytes.begin(), bytes.end()));
+  ScenePlayer who = ScenePlayerOf(state().D->k[kPlayerMaster]);
+  if (a.empty() || a.size() > 3 || !parseInt(a[0], scene) || (a.size() > 1 && !parseInt(a[1], who.job)) ||
+      (a.size() > 2 && !parseInt(a[2], who.portrait)))
+    return "usage: story N [JOB [PORTRAIT]]";
+  SceneScript loaded = LoadSceneScript(gameDir_ + "dat.qda", scene, who);
+  const Script& script = loaded.script;
+  out_ << "entry " << loaded.entry.name << "\n";
   for (const Problem& p : CheckScript(script)) out_ << "problem line " << p.line << ": " << p.message << "\n";
 
   PrintingSound sound(out_);
-  StoryPlayer player(scene, script, sound);
+  StoryPlayer player(loaded.entry.readKey, script, sound);
   player.start();
   std::string backdrop, portraits;
   int printedPage = -1;
