@@ -1,19 +1,22 @@
 // A monkey on the whole game: a seeded stream of clicks, right clicks, double
-// clicks and keys anywhere in the window, on every page, with the dialogs and
+// clicks, wheel turns and keys anywhere in the window, on every page, with the dialogs and
 // menus it opens answered at random. Nothing may crash, and every save it
 // made must still load. SORVANE_MONKEY_SECONDS sets how long it plays (2 s
 // by default, so the suite stays fast; the sanitizer run plays for minutes).
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <set>
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QWheelEvent>
 
 #include "campaign/save_slot.h"
 #include "campaign/user_files.h"
@@ -38,6 +41,12 @@ void press(QWidget* w, QPoint at, Qt::MouseButton button, bool twice) {
   if (!alive || !alive->isVisible()) return;
   QMouseEvent up2(QEvent::MouseButtonRelease, local, global, button, {}, {});
   QApplication::sendEvent(w, &up2);
+}
+
+void wheel(QWidget* w, QPoint at, int delta) {
+  QWheelEvent turn(QPointF(at), QPointF(w->mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton, {},
+                   Qt::NoScrollPhase, false);
+  QApplication::sendEvent(w, &turn);
 }
 
 void key(QWidget* w, int k) {
@@ -78,34 +87,66 @@ TEST_F(MonkeyTest, RandomInputOnEveryPageBreaksNothing) {
     }
   });
   answers.start();
+  // The monkey reads the story too: its scenes take clicks, the wheel, Ctrl and skips.
+  settings.story.skipStory = false;
+  shell->story().setReaderSettings(settings.story);
   window->show();
-  shell->newGame(0, 0);
 
+  // The monkey plays from a timer, so it goes on inside every loop the game
+  // runs of its own: a story scene waiting for a click, a battle's animation,
+  // a question. When the time is up the window is closed, as a player would
+  // close it at any moment: whatever runs unwinds, and the outer loop ends.
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(monkeySeconds());
-  const int keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_E, Qt::Key_N, Qt::Key_Tab, Qt::Key_T,
-                      Qt::Key_Z,      Qt::Key_Left,   Qt::Key_Up, Qt::Key_Down, Qt::Key_Space};
+  const int keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_E,    Qt::Key_N,     Qt::Key_Tab,
+                      Qt::Key_T,      Qt::Key_Z,      Qt::Key_Left, Qt::Key_Up,    Qt::Key_Down,
+                      Qt::Key_Space,  Qt::Key_Delete, Qt::Key_Right, Qt::Key_Control};
   int actions = 0;
   std::set<int> pages;
-  while (std::chrono::steady_clock::now() < end) {
-    const QPoint at(int(rng() % 800), int(rng() % 600));
-    QWidget* under = window->childAt(at);
-    QWidget* target = under ? under : window.get();
-    const QPoint local = target->mapFrom(window.get(), at);
-    switch (rng() % 6) {
-      case 0:
-      case 1: press(target, local, Qt::LeftButton, false); break;
-      case 2: press(target, local, Qt::RightButton, false); break;
-      case 3: press(target, local, Qt::LeftButton, true); break;
-      case 4: key(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), keys[rng() % std::size(keys)]);
-              break;
-      default: settle(2); break;
+  QEventLoop played;
+  QTimer monkey;
+  monkey.setInterval(1);
+  QObject::connect(&monkey, &QTimer::timeout, [&] {
+    if (std::chrono::steady_clock::now() >= end) {
+      monkey.stop();
+      shell->quitting = true;  // no question before closing
+      window->close();
+      played.quit();
+      return;
     }
     ++actions;
     pages.insert(static_cast<int>(window->page()));
+    // Each action runs from the event loop rather than from this timer's own
+    // call, so that the timer keeps firing inside any loop the action opens.
+    auto act = [&](std::function<void()> action) { QTimer::singleShot(0, window.get(), std::move(action)); };
     // Now and then a save, so that the loads have something to read.
-    if (actions % 150 == 0 && window->page() == Page::Preparation) shell->saveTo(int(rng() % 3));
-    if (window->page() == Page::Title && rng() % 20 == 0) shell->newGame(int(rng() % 7), 0);
-  }
+    if (actions % 150 == 0 && window->page() == Page::Preparation && !session->running()) {
+      act([&, slot = int(rng() % 3)] { shell->saveTo(slot); });
+      return;
+    }
+    if (window->page() == Page::Title && rng() % 20 == 0 && !session->running()) {
+      act([&, job = int(rng() % 7)] { shell->newGame(job, 0); });
+      return;
+    }
+    const QPoint at(int(rng() % 800), int(rng() % 600));
+    const unsigned kind = rng() % 6, pick = rng();
+    act([&, at, kind, pick] {
+      QWidget* under = window->childAt(at);
+      QWidget* target = under ? under : window.get();
+      const QPoint local = target->mapFrom(window.get(), at);
+      switch (kind) {
+        case 0:
+        case 1: press(target, local, Qt::LeftButton, false); break;
+        case 2: press(target, local, Qt::RightButton, false); break;
+        case 3: press(target, local, Qt::LeftButton, true); break;
+        case 4: key(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), keys[pick % std::size(keys)]);
+                break;
+        default: wheel(target, local, pick % 2 ? 120 : -120); break;
+      }
+    });
+  });
+  monkey.start();
+  QTimer::singleShot(0, [&] { shell->newGame(0, 0); });
+  played.exec();
   answers.stop();
   EXPECT_GT(actions, 0);
   std::printf("monkey seed=%u actions=%d pages=%zu battles=%d\n", seed, actions, pages.size(), s().D->records.recBattles);
