@@ -1,7 +1,7 @@
 #include "app/records_panel.h"
 
-#include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -17,38 +17,41 @@ namespace {
 constexpr int kWidth = 343;
 constexpr int kMarkPicture = 120;  // three 30 x 30 marks: defeated, acquired, summoned
 
-class RightClickCloses : public QLabel {
+}  // namespace
+
+// The tall sheet inside the scroll box. It paints the records as it is
+// exposed instead of keeping a picture of all of them, which would be
+// several megabytes for a view the player opens now and then.
+class RecordsSheet : public QWidget {
  public:
+  RecordsSheet(const Tdeta& d, const BattleArt& art) : d_(d), art_(art) {}
   std::function<void()> onRight;
-  using QLabel::QLabel;
+
+  void show(RecordsView view) {
+    view_ = std::move(view);
+    const int rows = int(view_.creatures.size()) + 1 + int(view_.characters.size());
+    setFixedSize(kWidth, 480 + rows * 60 + 20);
+    update();
+  }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::RightButton && onRight) onRight();
   }
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const Tdeta& d_;
+  const BattleArt& art_;
+  RecordsView view_;
 };
 
-}  // namespace
-
-RecordsPanel::RecordsPanel(const Tdeta& d, const BattleArt& art, QWidget* parent)
-    : QScrollArea(parent), d_(d), art_(art) {
-  auto* page = new RightClickCloses;
-  page->onRight = [this] {
-    if (onClose) onClose();
-  };
-  setWidget(page);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setStyleSheet(QStringLiteral("QScrollArea { border: 2px solid #d8b45a; background: #fffbf0; }"));
-}
-
-void RecordsPanel::refresh() {
-  const RecordsView view = recordsView(d_);
-  const int rows = int(view.creatures.size()) + 1 + int(view.characters.size());
-  QImage image(kWidth, 480 + rows * 60 + 20, QImage::Format_ARGB32_Premultiplied);
-  image.fill(shell::kCream);
-  QPainter p(&image);
+void RecordsSheet::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.fillRect(event->rect(), shell::kCream);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
+  const RecordsView& view = view_;
   const QColor grey(128, 128, 128);
   p.setPen(grey);
   p.setFont(style::font(16));
@@ -65,21 +68,25 @@ void RecordsPanel::refresh() {
   auto mark = [&](int which, int x, int at) {
     p.drawImage(QRect(x, at + 15, 30, 30), marks, QRect(which * 30 % 60, which / 2 * 30, 30, 30));
   };
+  // Only the rows the exposed part of the sheet crosses.
+  auto exposed = [&](int top) { return event->rect().intersects(QRect(0, top, kWidth, 60)); };
   for (const CollectionRow& c : view.creatures) {
-    p.setOpacity(c.iconAlpha / 255.0);
-    p.drawImage(QRect(0, y, 60, 60), art_.bitmap(d_.creatures[std::size_t(c.type)].G));
-    p.setOpacity(1);
-    if (!c.name.empty()) {
-      p.setPen(style::element(c.element).darker(130));
-      QFont f = style::font(19, true);
-      p.setFont(f);
-      QString name = style::text(c.name);
-      p.drawText(QRect(60, y + 16, 150, 28), Qt::AlignLeft | Qt::AlignVCenter,
-                 QFontMetrics(f).elidedText(name, Qt::ElideRight, 150));
+    if (exposed(y)) {
+      p.setOpacity(c.iconAlpha / 255.0);
+      p.drawImage(QRect(0, y, 60, 60), art_.bitmap(d_.creatures[std::size_t(c.type)].G));
+      p.setOpacity(1);
+      if (!c.name.empty()) {
+        p.setPen(style::element(c.element).darker(130));
+        QFont f = style::font(19, true);
+        p.setFont(f);
+        QString name = style::text(c.name);
+        p.drawText(QRect(60, y + 16, 150, 28), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetrics(f).elidedText(name, Qt::ElideRight, 150));
+      }
+      if (c.defeated) mark(0, 215, y);
+      if (c.acquired) mark(1, 255, y);
+      if (c.summoned) mark(2, 295, y);
     }
-    if (c.defeated) mark(0, 215, y);
-    if (c.acquired) mark(1, 255, y);
-    if (c.summoned) mark(2, 295, y);
     y += 60;
   }
   p.setFont(style::font(16, true));
@@ -95,23 +102,35 @@ void RecordsPanel::refresh() {
   }
   y += 60;
   for (const CharacterRow& c : view.characters) {
-    p.setOpacity(c.unlocked ? 1.0 : 17 / 255.0);
-    p.drawImage(QRect(0, y, 60, 60), art_.bitmap(170 + c.character));
-    p.setOpacity(1);
-    if (c.unlocked) {
-      p.setPen(QColor(90, 70, 40));
-      p.setFont(style::font(18, true));
-      p.drawText(QPoint(60, y + 24), style::text(c.name));
+    if (exposed(y)) {
+      p.setOpacity(c.unlocked ? 1.0 : 17 / 255.0);
+      p.drawImage(QRect(0, y, 60, 60), art_.bitmap(170 + c.character));
+      p.setOpacity(1);
+      if (c.unlocked) {
+        p.setPen(QColor(90, 70, 40));
+        p.setFont(style::font(18, true));
+        p.drawText(QPoint(60, y + 24), style::text(c.name));
+      }
+      p.setPen(grey);
+      p.setFont(style::font(13));
+      p.drawText(QPoint(60, y + 48), style::text(c.condition));
     }
-    p.setPen(grey);
-    p.setFont(style::font(13));
-    p.drawText(QPoint(60, y + 48), style::text(c.condition));
     y += 60;
   }
-  p.end();
-  auto* page = static_cast<QLabel*>(widget());
-  page->setPixmap(QPixmap::fromImage(image));
-  page->resize(image.size());
+}
+
+RecordsPanel::RecordsPanel(const Tdeta& d, const BattleArt& art, QWidget* parent) : QScrollArea(parent), d_(d) {
+  sheet_ = new RecordsSheet(d, art);
+  sheet_->onRight = [this] {
+    if (onClose) onClose();
+  };
+  setWidget(sheet_);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setStyleSheet(QStringLiteral("QScrollArea { border: 2px solid #d8b45a; background: #fffbf0; }"));
+}
+
+void RecordsPanel::refresh() {
+  sheet_->show(recordsView(d_));
   verticalScrollBar()->setValue(0);
 }
 

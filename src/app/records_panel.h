@@ -12,6 +12,7 @@
 namespace sorvane {
 
 class BattleArt;
+class RecordsSheet;
 
 class RecordsPanel : public QScrollArea {
   Q_OBJECT
@@ -28,7 +29,7 @@ class RecordsPanel : public QScrollArea {
 
  private:
   const Tdeta& d_;
-  const BattleArt& art_;
+  RecordsSheet* sheet_;
 };
 
 }  // namespace sorvane
