@@ -83,6 +83,10 @@ TEST_F(BrokenTables, AreRefusedNamingFileAndLine) {
       {"jobs.txt", "1 crossed-swords 戦士\n", "jobs.txt:1: jobs must be listed 0..6 in order"},
       {"captions.txt", "BFmi.bmp maybe ここに移動します\n", "captions.txt:1: tone must be ok, no or ask"},
       {"markers.txt", "move footsteps\n", "markers.txt: marker 'skill' is missing"},
+      {"shell.txt", "panel panel0.png 35x36 rest\n", "shell.txt:1: a nine-slice picture's sides must be multiples of 3"},
+      {"shell.txt", "button button0.png 18x12 shiny\n", "shell.txt:1: a button has no look 'shiny'"},
+      {"shell.txt", "title title.png 800x600 - Sorvane\n",
+       "shell.txt:1: the title needs its name and the line under it, 'NAME | LINE'"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

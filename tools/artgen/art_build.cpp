@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <map>
 
+#include "board_art.h"
 #include "caption_art.h"
 #include "image_files.h"
 #include "portrait_art.h"
+#include "skin_art.h"
 #include "story_art.h"
 #include "style.h"
 #include "terrain_art.h"
+#include "title_art.h"
 #include "token_art.h"
 
 namespace sorvane::artgen {
@@ -43,6 +46,29 @@ std::vector<PaintedPicture> paintBattlePictures(const ArtTables& tables, IconLib
     out.push_back({number(n) + ".bmp", it == pictures.end() ? placeholder : it->second});
   }
   return out;
+}
+
+// The title and the shell pages' pictures: the menu plates into bmp.qda, the rest into png.qda.
+void paintShellArt(const ArtTables& tables, PaintedArt& art) {
+  const Palette& palette = tables.palette;
+  for (const ShellArt& shell : tables.shell) {
+    switch (shell.kind) {
+      case ShellKind::Title: art.png.push_back({shell.entry, PaintTitle(palette, shell)}); break;
+      case ShellKind::Menu:
+        for (int state = 0; state < kMenuStates; ++state)
+          art.bmp.push_back({shell.entry + number(state) + ".bmp", PaintMenuPlate(palette, shell, state)});
+        break;
+      case ShellKind::Panel: art.png.push_back({shell.entry, PaintPanelSkin(palette, shell)}); break;
+      case ShellKind::Button: art.png.push_back({shell.entry, PaintButtonSkin(palette, shell)}); break;
+      case ShellKind::Well: art.png.push_back({shell.entry, PaintWellSkin(palette, shell)}); break;
+      case ShellKind::Glyph: art.png.push_back({shell.entry, PaintGlyph(palette, shell)}); break;
+      case ShellKind::Board: {
+        const TerrainArt& ground = tables.terrain.at(std::stoi(shell.text));
+        art.png.push_back({shell.entry, PaintPreparationBoard(palette, shell, ground)});
+        break;
+      }
+    }
+  }
 }
 
 UnitArt jobArt(const JobArt& job) { return {-1 - job.job, 0, Frame::Master, job.icon, job.name}; }
@@ -79,6 +105,7 @@ PaintedArt PaintAll(const ArtTables& tables, IconLibrary& icons) {
     }
   }
   for (PaintedPicture& picture : PaintStoryArt(tables, icons)) art.png.push_back(std::move(picture));
+  paintShellArt(tables, art);
   return art;
 }
 
@@ -102,7 +129,7 @@ QImage PaintContactSheet(const PaintedArt& art, const ArtTables& tables) {
     return none;
   };
   constexpr int kWidth = 1560, kGap = 6;
-  QImage sheet(kWidth, 3900, QImage::Format_ARGB32_Premultiplied);
+  QImage sheet(kWidth, 5400, QImage::Format_ARGB32_Premultiplied);
   sheet.fill(QColor(0xFF, 0xFB, 0xF0));
   QPainter p(&sheet);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -203,6 +230,47 @@ QImage PaintContactSheet(const PaintedArt& art, const ArtTables& tables) {
     x += 90 + kGap;
   }
   y += 120 + kGap;
+
+  heading("the title over haikei1 (½), its menu plates 0, 1, 2, the skins stretched, the preparation boards");
+  const QImage& backdrop = find(art.png, "haikei1.png");
+  p.drawImage(QRect(10, y, 400, 300), backdrop);
+  p.drawImage(QRect(10, y, 400, 300), find(art.png, "title.png"));
+  x = 420;
+  int rowTop = y;
+  for (const ShellArt& shell : tables.shell) {
+    if (shell.kind != ShellKind::Menu) continue;
+    for (int state = 0; state < 3; ++state) {
+      const QRect at(x + state * (shell.width + kGap), rowTop, shell.width, shell.height);
+      p.drawImage(at, backdrop, QRect(200, 480, shell.width, shell.height));
+      p.drawImage(at, find(art.bmp, shell.entry + std::to_string(state) + ".bmp"));
+    }
+    rowTop += shell.height + kGap;
+  }
+  y = std::max(y + 300, rowTop) + kGap;
+  x = 10;
+  for (const ShellArt& shell : tables.shell) {
+    if (shell.kind != ShellKind::Panel && shell.kind != ShellKind::Button && shell.kind != ShellKind::Well) continue;
+    // Stretched as the pages stretch them: corners kept, edges and middle drawn out.
+    const QImage& skin = find(art.png, shell.entry);
+    const int cw = skin.width() / 3, ch = skin.height() / 3;
+    const QSize size = shell.kind == ShellKind::Button ? QSize(90, 26) : QSize(160, 90);
+    const int xs[4] = {0, cw, size.width() - cw, size.width()}, sxs[4] = {0, cw, 2 * cw, skin.width()};
+    const int ys[4] = {0, ch, size.height() - ch, size.height()}, sys[4] = {0, ch, 2 * ch, skin.height()};
+    p.fillRect(QRect(x - 4, y - 4, size.width() + 8, size.height() + 8), QColor(0x1b, 0x21, 0x2b));
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j)
+        p.drawImage(QRect(x + xs[i], y + ys[j], xs[i + 1] - xs[i], ys[j + 1] - ys[j]), skin,
+                    QRect(sxs[i], sys[j], sxs[i + 1] - sxs[i], sys[j + 1] - sys[j]));
+    x += size.width() + 3 * kGap;
+  }
+  y += 90 + 3 * kGap;
+  x = 10;
+  for (const ShellArt& shell : tables.shell) {
+    if (shell.kind != ShellKind::Board) continue;
+    p.drawImage(x, y, find(art.png, shell.entry));
+    x += shell.width + kGap;
+  }
+  y += 480 + kGap;
   p.end();
   return sheet.copy(0, 0, kWidth, std::min(y + 10, sheet.height()));
 }

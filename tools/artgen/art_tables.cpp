@@ -222,6 +222,49 @@ std::vector<StoryBackdropArt> readStoryBackdrops(const std::filesystem::path& fi
   return backdrops;
 }
 
+std::vector<ShellArt> readShell(const std::filesystem::path& file) {
+  // The looks each kind knows; an empty list takes any number (a menu's letter size) or "-".
+  static const std::map<std::string, std::pair<ShellKind, std::set<std::string>>> kKinds = {
+      {"title", {ShellKind::Title, {"-"}}},
+      {"menu", {ShellKind::Menu, {}}},
+      {"panel", {ShellKind::Panel, {"rest", "lit", "frame"}}},
+      {"button", {ShellKind::Button, {"rest", "hover", "pressed", "disabled", "checked", "focus"}}},
+      {"well", {ShellKind::Well, {"rest", "focus"}}},
+      {"glyph", {ShellKind::Glyph, {"down"}}},
+      {"board", {ShellKind::Board, {"campaign", "extra"}}}};
+  std::vector<ShellArt> pictures;
+  std::set<std::string> seen;
+  for (const Row& row : readRows(file, 4)) {
+    needWords(file, row, 4, false);
+    const auto kind = kKinds.find(row.words[0]);
+    if (kind == kKinds.end()) fail(file, row.line, "no kind of picture named '" + row.words[0] + "'");
+    ShellArt art;
+    art.kind = kind->second.first;
+    art.entry = row.words[1];
+    if (!seen.insert(art.entry).second) fail(file, row.line, art.entry + " is listed twice");
+    const std::string& size = row.words[2];
+    const auto x = size.find('x');
+    if (x == std::string::npos) fail(file, row.line, "'" + size + "' is not a size WIDTHxHEIGHT");
+    art.width = toInt(file, row, size.substr(0, x), 3, 800);
+    art.height = toInt(file, row, size.substr(x + 1), 3, 600);
+    art.look = row.words[3];
+    const std::set<std::string>& looks = kind->second.second;
+    if (looks.empty()) toInt(file, row, art.look, 8, 80);
+    else if (!looks.count(art.look)) fail(file, row.line, "a " + row.words[0] + " has no look '" + art.look + "'");
+    const bool nineSlice = art.kind == ShellKind::Panel || art.kind == ShellKind::Button || art.kind == ShellKind::Well;
+    if (nineSlice && (art.width % 3 != 0 || art.height % 3 != 0)) {
+      fail(file, row.line, "a nine-slice picture's sides must be multiples of 3");
+    }
+    art.text = row.rest;
+    if (art.kind == ShellKind::Title && art.text.find(" | ") == std::string::npos) {
+      fail(file, row.line, "the title needs its name and the line under it, 'NAME | LINE'");
+    }
+    if (art.kind == ShellKind::Board) toInt(file, row, art.text, 0, 13);  // the terrain it lies on
+    pictures.push_back(std::move(art));
+  }
+  return pictures;
+}
+
 }  // namespace
 
 Rgb Palette::colour(const std::string& name) const {
@@ -251,6 +294,7 @@ ArtTables LoadArtTables(const std::filesystem::path& artDir) {
   t.captions = readCaptions(artDir / "captions.txt");
   t.storyPortraits = readStoryPortraits(artDir / "story_portraits.txt");
   t.storyBackdrops = readStoryBackdrops(artDir / "story_backdrops.txt");
+  t.shell = readShell(artDir / "shell.txt");
   return t;
 }
 

@@ -71,6 +71,17 @@ struct StoryBackdropArt {
   std::string place;
 };
 
+// A picture of the title or of the shell pages (assets/art/shell.txt).
+enum class ShellKind { Title, Menu, Panel, Button, Well, Glyph, Board };
+
+struct ShellArt {
+  ShellKind kind = ShellKind::Title;
+  std::string entry;  // the archive name; for a menu entry its caption, the stem of "<entry>0.bmp" …
+  int width = 0, height = 0;
+  std::string look;  // the kind's variant: a panel's or button's state, a board's mode, a menu's letter size
+  std::string text;  // the title's "NAME | LINE"; a board's ground, a terrain code
+};
+
 inline constexpr int kElementCount = 8;  // 無 炎 氷 木 地 雷 水, and the glitch
 
 struct Palette {
@@ -91,13 +102,14 @@ struct ArtTables {
   std::vector<CaptionArt> captions;
   std::vector<StoryPortraitArt> storyPortraits;
   std::vector<StoryBackdropArt> storyBackdrops;
+  std::vector<ShellArt> shell;  // in table order
 
   std::vector<std::string> iconNames() const;  // every icon the tables name, sorted, once each
 };
 
 // Reads units.txt, jobs.txt, markers.txt, palette.txt, terrain.txt,
-// captions.txt, story_portraits.txt and story_backdrops.txt from `artDir`. Throws std::runtime_error naming the file and
-// line of the first thing wrong.
+// captions.txt, story_portraits.txt, story_backdrops.txt and shell.txt from `artDir`. Throws std::runtime_error naming
+// the file and line of the first thing wrong.
 ArtTables LoadArtTables(const std::filesystem::path& artDir);
 
 }  // namespace sorvane::artgen
