@@ -1,5 +1,6 @@
 #include "app/circle_board.h"
 
+#include <array>
 #include <cmath>
 
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QRadialGradient>
 
 #include "app/shell_art.h"
+#include "data/game_dir.h"
 #include "view/battle_art.h"
 #include "view/view_style.h"
 
@@ -63,30 +65,38 @@ void CircleBoard::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  // The ground: battlefield chips under a deep tint, violet in the extra stages.
-  const QImage& chip = art_.chip(extra_ ? 5 : 1);
-  for (int y = 0; y < height(); y += 60)
-    for (int x = 0; x < width(); x += 60) p.drawImage(QRect(x, y, 60, 60), chip);
-  QRadialGradient tint(QPointF(180, 240), 330);
-  tint.setColorAt(0, extra_ ? QColor(60, 20, 70, 150) : QColor(20, 30, 50, 120));
-  tint.setColorAt(1, extra_ ? QColor(20, 5, 30, 235) : QColor(8, 12, 22, 230));
-  p.fillRect(rect(), tint);
+  // The painted board of the campaign and of the extra stages, read once.
+  static const std::array<QImage, 2> boards = {shell::archivePicture(findGameDir(), "png.qda", "board0.png"),
+                                               shell::archivePicture(findGameDir(), "png.qda", "board1.png")};
+  const QImage& board = boards[extra_ ? 1 : 0];
+  if (!board.isNull()) {
+    p.drawImage(rect(), board);
+  } else {
+    // The ground: battlefield chips under a deep tint, violet in the extra stages.
+    const QImage& chip = art_.chip(extra_ ? 5 : 1);
+    for (int y = 0; y < height(); y += 60)
+      for (int x = 0; x < width(); x += 60) p.drawImage(QRect(x, y, 60, 60), chip);
+    QRadialGradient tint(QPointF(180, 240), 330);
+    tint.setColorAt(0, extra_ ? QColor(60, 20, 70, 150) : QColor(20, 30, 50, 120));
+    tint.setColorAt(1, extra_ ? QColor(20, 5, 30, 235) : QColor(8, 12, 22, 230));
+    p.fillRect(rect(), tint);
 
-  // The great circle binding the six.
-  const QColor line = extra_ ? QColor(230, 150, 255, 150) : QColor(0xd8, 0xb4, 0x5a, 150);
-  p.setPen(QPen(line, 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawEllipse(QPointF(180, 240), 125, 150);
-  p.drawEllipse(QPointF(180, 240), 100, 120);
-  // Two triangles through the circles: a six-pointed star.
-  p.setPen(QPen(line, 1.2));
-  for (int first : {1, 2}) {
-    QPainterPath triangle;
-    triangle.moveTo(centre(first));
-    triangle.lineTo(centre(first + 2));
-    triangle.lineTo(centre(first + 4));
-    triangle.closeSubpath();
-    p.drawPath(triangle);
+    // The great circle binding the six.
+    const QColor line = extra_ ? QColor(230, 150, 255, 150) : QColor(0xd8, 0xb4, 0x5a, 150);
+    p.setPen(QPen(line, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(180, 240), 125, 150);
+    p.drawEllipse(QPointF(180, 240), 100, 120);
+    // Two triangles through the circles: a six-pointed star.
+    p.setPen(QPen(line, 1.2));
+    for (int first : {1, 2}) {
+      QPainterPath triangle;
+      triangle.moveTo(centre(first));
+      triangle.lineTo(centre(first + 2));
+      triangle.lineTo(centre(first + 4));
+      triangle.closeSubpath();
+      p.drawPath(triangle);
+    }
   }
 
   const Tdeta& d = *s_.D;
@@ -131,9 +141,11 @@ void CircleBoard::paintEvent(QPaintEvent*) {
     const QImage scaled = picture_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     p.drawImage((width() - scaled.width()) / 2, (height() - scaled.height()) / 2, scaled);
   }
-  p.setPen(QPen(style::kGold, 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+  if (board.isNull()) {  // the painted board has its frame
+    p.setPen(QPen(style::kGold, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+  }
 }
 
 void CircleBoard::mousePressEvent(QMouseEvent* event) {

@@ -491,7 +491,8 @@ void PreparationPage::paintEvent(QPaintEvent*) {
   ground.setColorAt(1, QColor(0x12, 0x16, 0x1e));
   p.fillRect(rect(), ground);
   shell::panel(p, QRectF(380, 10, 410, 104));
-  shell::panel(p, QRectF(380, 516, 410, 30));
+  // Wider than the lists above it, so "BP:" at its left clears the frame's edge.
+  shell::panel(p, QRectF(374, 514, 422, 34));
 }
 
 // Tab leads from the board to the creature list, the skills, the abilities,

@@ -1,12 +1,207 @@
 #include "app/shell_art.h"
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
+#include <QStringList>
+#include <QtEndian>
 
 #include "data/archive/qda.h"
+#include "data/game_dir.h"
 
 namespace sorvane::shell {
+
+namespace {
+
+// The pictures the style sheet names, and the panels' two.
+constexpr const char* kStyleSkins[] = {"button0.png", "button1.png", "button2.png", "button3.png", "button4.png",
+                                       "button5.png", "well0.png",   "well1.png",   "frame.png",   "arrow.png"};
+constexpr const char* kPanelSkins[] = {"panel0.png", "panel1.png"};
+constexpr char kSkinRoot[] = "/sorvane-skins";
+
+// Style sheets read pictures by file name only, so the skins' PNG bytes are
+// handed to Qt's resource system as a bundle of its own binary form (version 1):
+// a header, a tree of one directory holding the files in the order of their
+// names' hashes, the data (each with its size before it) and the names (UTF-16).
+class ResourceBundle {
+ public:
+  void add(const QString& name, const qda::Bytes& bytes) { files_.push_back({name, hash(name), bytes}); }
+
+  QByteArray build() {
+    std::sort(files_.begin(), files_.end(), [](const File& a, const File& b) { return a.hash < b.hash; });
+    QByteArray tree, data, names;
+    put32(tree, 0);  // the root: no name, a directory whose children start at node 1
+    put16(tree, kDirectory);
+    put32(tree, quint32(files_.size()));
+    put32(tree, 1);
+    for (const File& f : files_) {
+      put32(tree, quint32(names.size()));
+      put16(names, quint16(f.name.size()));
+      put32(names, f.hash);
+      for (const QChar c : f.name) put16(names, c.unicode());
+      put16(tree, 0);  // a plain file
+      put16(tree, 0);  // any territory
+      put16(tree, 1);  // the C language: the file every locale falls back to
+      put32(tree, quint32(data.size()));
+      put32(data, quint32(f.bytes.size()));
+      data.append(reinterpret_cast<const char*>(f.bytes.data()), qsizetype(f.bytes.size()));
+    }
+    QByteArray out("qres");
+    const quint32 header = 20;
+    put32(out, 1);
+    put32(out, header);
+    put32(out, header + quint32(tree.size()));
+    put32(out, header + quint32(tree.size() + data.size()));
+    return out + tree + data + names;
+  }
+
+ private:
+  static constexpr quint16 kDirectory = 2;
+  struct File {
+    QString name;
+    quint32 hash;
+    qda::Bytes bytes;
+  };
+  // The resource system's hash of a name.
+  static quint32 hash(const QString& name) {
+    quint32 h = 0;
+    for (const QChar c : name) {
+      h = (h << 4) + c.unicode();
+      h ^= (h & 0xf0000000) >> 23;
+      h &= 0x0fffffff;
+    }
+    return h;
+  }
+  static void put16(QByteArray& b, quint16 v) {
+    char bytes[2];
+    qToBigEndian(v, bytes);
+    b.append(bytes, 2);
+  }
+  static void put32(QByteArray& b, quint32 v) {
+    char bytes[4];
+    qToBigEndian(v, bytes);
+    b.append(bytes, 4);
+  }
+  std::vector<File> files_;
+};
+
+struct Skins {
+  std::map<std::string, QImage> pictures;  // by entry name; only those that decoded
+  QByteArray bundle;                       // kept alive for the resource system
+  bool styled = false;                     // every skin of the style sheet is there and registered
+
+  const QImage* find(const std::string& name) const {
+    const auto it = pictures.find(name);
+    return it == pictures.end() ? nullptr : &it->second;
+  }
+};
+
+Skins loadSkins(const std::string& gameDir) {
+  Skins skins;
+  ResourceBundle bundle;
+  std::vector<const char*> names(std::begin(kStyleSkins), std::end(kStyleSkins));
+  names.insert(names.end(), std::begin(kPanelSkins), std::end(kPanelSkins));
+  for (const char* name : names) {
+    try {
+      const qda::Bytes bytes = qda::LoadEntry(gameDir + "png.qda", name);
+      QImage image;
+      if (!image.loadFromData(bytes.data(), static_cast<int>(bytes.size()))) continue;
+      skins.pictures[name] = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      bundle.add(QString::fromLatin1(name), bytes);
+    } catch (const std::exception&) {
+      // Missing: whatever wears this skin draws as it did without.
+    }
+  }
+  const bool complete =
+      std::all_of(std::begin(kStyleSkins), std::end(kStyleSkins), [&](const char* n) { return skins.find(n); });
+  if (complete) {
+    skins.bundle = bundle.build();
+    skins.styled = QResource::registerResource(reinterpret_cast<const uchar*>(skins.bundle.constData()),
+                                               QString::fromLatin1(kSkinRoot));
+  }
+  return skins;
+}
+
+const Skins& skins() {
+  static const Skins loaded = loadSkins(findGameDir());
+  return loaded;
+}
+
+QString url(const char* name) {
+  return QStringLiteral("url(:%1/%2)").arg(QString::fromLatin1(kSkinRoot), QString::fromLatin1(name));
+}
+
+// "url(…) top right bottom left stretch" for a skin: its corners are a third of each side.
+QString borderImage(const Skins& s, const char* name) {
+  const QImage& skin = *s.find(name);
+  const int across = skin.width() / 3, down = skin.height() / 3;
+  return QStringLiteral("border-image: %1 %2 %3 %2 %3 stretch stretch; border-width: %2px %3px;")
+      .arg(url(name))
+      .arg(down)
+      .arg(across);
+}
+
+// The focus rules carry a second pseudo-state, so they outrank a page's own
+// "X:focus { border: … }" and its focus ring is drawn as the focus skin.
+QString skinnedControls(const Skins& s) {
+  const QString rest = borderImage(s, "button0.png"), hover = borderImage(s, "button1.png");
+  const QString focus = borderImage(s, "button5.png");
+  const QString well = borderImage(s, "well0.png"), wellFocus = borderImage(s, "well1.png");
+  // The circle icons of the preparation page (the buttons that take a right
+  // click) are slots for medallions: a plain sunken frame, so the page's own
+  // ring round the selected one shows.
+  const QString slot = QStringLiteral("QPushButton[contextMenuPolicy=\"CustomContextMenu\"]");
+  const QStringList rules = {
+      "QPushButton { color: #f0e6c8; padding: 0px; " + rest + " }",
+      "QPushButton:hover { color: #fff6da; " + hover + " }",
+      "QPushButton:focus:enabled { color: #fff6da; " + focus + " }",
+      "QPushButton:pressed, QPushButton:pressed:focus { " + borderImage(s, "button2.png") + " }",
+      "QPushButton:checked, QPushButton:checked:focus { color: #fff6da; " + borderImage(s, "button4.png") + " }",
+      "QPushButton:disabled { color: #7a7a7a; " + borderImage(s, "button3.png") + " }",
+      slot + " { border-image: none; border: 1px solid #8a7440; border-radius: 4px; background: #161c25; }",
+      slot + ":hover { border-color: #f2d27a; }",
+      slot + ":focus, " + slot + ":pressed, " + slot + ":pressed:focus { border-image: none; }",
+      "QListWidget { background: #161c25; background-clip: padding; color: #e8e4d8;"
+      " selection-background-color: #020080; outline: 0; " + well + " }",
+      "QListWidget::item:selected { background: #020080; }",
+      "QTextEdit { background: #161c25; background-clip: padding; color: #e8e4d8; " + well + " }",
+      "QListWidget:focus:enabled, QTextEdit:focus:enabled { " + wellFocus + " }",
+      "QComboBox { color: #f0e6c8; padding: 0px 2px; " + rest + " }",
+      "QComboBox:hover, QComboBox:on { " + hover + " }",
+      "QComboBox:focus:enabled { " + focus + " }",
+      "QComboBox::drop-down { border: none; width: 14px; subcontrol-origin: padding;"
+      " subcontrol-position: right center; }",
+      "QComboBox::down-arrow { image: " + url("arrow.png") + "; }",
+      "QGroupBox { margin-top: 10px; padding-top: 2px; " + borderImage(s, "frame.png") + " }",
+  };
+  return rules.join(QString());
+}
+
+// The same controls without their skins, as the pages looked before them.
+QString plainControls() {
+  return QStringLiteral(
+      "QPushButton { color: #f0e6c8; border: 1px solid #b8954a; border-radius: 5px; padding: 2px 6px;"
+      " background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #46536a, stop:1 #262e3b); }"
+      "QPushButton:hover, QPushButton:focus { border-color: #f2d27a;"
+      " background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #5c6c88, stop:1 #334059); }"
+      "QPushButton:pressed { background: #1b212b; }"
+      "QPushButton:disabled { color: #7a7a7a; border-color: #55504a; }"
+      "QPushButton:checked { border-color: #f2d27a; background: #6a5a2a; }"
+      "QListWidget { background: #1f2631; color: #e8e4d8; border: 1px solid #8a7440;"
+      " selection-background-color: #020080; outline: 0; }"
+      "QListWidget::item:selected { background: #020080; }"
+      "QComboBox { color: #f0e6c8; background: #262e3b; border: 1px solid #b8954a; border-radius: 4px;"
+      " padding: 1px 6px; }"
+      "QTextEdit { background: #1f2631; color: #e8e4d8; border: 1px solid #8a7440; }"
+      "QGroupBox { border: 1px solid #8a7440; border-radius: 5px; margin-top: 10px; padding-top: 6px; }");
+}
+
+}  // namespace
 
 void outlinedText(QPainter& p, QPointF baseline, const QString& text, const QFont& font, QColor fill,
                   QColor outline, qreal outlineWidth) {
@@ -23,7 +218,27 @@ void outlinedText(QPainter& p, QPointF baseline, const QString& text, const QFon
   p.restore();
 }
 
+void drawNineSlice(QPainter& p, const QRect& r, const QImage& skin) {
+  // Corners shrink together when the target is smaller than two of them.
+  const int cw = std::min(skin.width() / 3, r.width() / 2), ch = std::min(skin.height() / 3, r.height() / 2);
+  const int sw = skin.width() / 3, sh = skin.height() / 3;
+  const int xs[4] = {r.left(), r.left() + cw, r.right() + 1 - cw, r.right() + 1};
+  const int ys[4] = {r.top(), r.top() + ch, r.bottom() + 1 - ch, r.bottom() + 1};
+  const int sxs[4] = {0, sw, skin.width() - sw, skin.width()};
+  const int sys[4] = {0, sh, skin.height() - sh, skin.height()};
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) {
+      const QRect to(xs[i], ys[j], xs[i + 1] - xs[i], ys[j + 1] - ys[j]);
+      if (to.isEmpty()) continue;
+      p.drawImage(to, skin, QRect(sxs[i], sys[j], sxs[i + 1] - sxs[i], sys[j + 1] - sys[j]));
+    }
+}
+
 void panel(QPainter& p, QRectF r, bool lit) {
+  if (const QImage* skin = skins().find(kPanelSkins[lit ? 1 : 0])) {
+    drawNineSlice(p, r.toAlignedRect(), *skin);
+    return;
+  }
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient face(r.topLeft(), r.bottomLeft());
@@ -38,29 +253,32 @@ void panel(QPainter& p, QRectF r, bool lit) {
 }
 
 QString widgetStyle() {
-  return QStringLiteral(
-      "QPushButton { color: #f0e6c8; border: 1px solid #b8954a; border-radius: 5px; padding: 2px 6px;"
-      " background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #46536a, stop:1 #262e3b); }"
-      "QPushButton:hover, QPushButton:focus { border-color: #f2d27a;"
-      " background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #5c6c88, stop:1 #334059); }"
-      "QPushButton:pressed { background: #1b212b; }"
-      "QPushButton:disabled { color: #7a7a7a; border-color: #55504a; }"
-      "QPushButton:checked { border-color: #f2d27a; background: #6a5a2a; }"
-      "QListWidget { background: #1f2631; color: #e8e4d8; border: 1px solid #8a7440;"
-      " selection-background-color: #020080; outline: 0; }"
-      "QListWidget::item:selected { background: #020080; }"
-      "QComboBox { color: #f0e6c8; background: #262e3b; border: 1px solid #b8954a; border-radius: 4px;"
-      " padding: 1px 6px; }"
-      "QComboBox QAbstractItemView { background: #262e3b; color: #e8e4d8; selection-background-color: #46536a; }"
-      "QLabel { color: #e8e4d8; }"
-      "QScrollBar:vertical { background: #1b212b; width: 12px; }"
-      "QScrollBar::handle:vertical { background: #6a5a2a; min-height: 20px; border-radius: 4px; }"
-      "QScrollBar:horizontal { background: #1b212b; height: 12px; }"
-      "QScrollBar::handle:horizontal { background: #6a5a2a; min-width: 20px; border-radius: 4px; }"
-      "QRadioButton, QCheckBox, QGroupBox { color: #e8e4d8; }"
-      "QGroupBox { border: 1px solid #8a7440; border-radius: 5px; margin-top: 10px; padding-top: 6px; }"
-      "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: #d8b45a; }"
-      "QTextEdit { background: #1f2631; color: #e8e4d8; border: 1px solid #8a7440; }");
+  const Skins& s = skins();
+  return (s.styled ? skinnedControls(s) : plainControls()) +
+         QStringLiteral(
+             "QComboBox QAbstractItemView { background: #262e3b; color: #e8e4d8; selection-background-color: #46536a; }"
+             "QLabel { color: #e8e4d8; }"
+             // Scroll bars: a bronze handle in a dark track, no arrow buttons.
+             "QScrollBar:vertical { background: #12161d; width: 10px; margin: 0px; }"
+             "QScrollBar:horizontal { background: #12161d; height: 10px; margin: 0px; }"
+             "QScrollBar::handle { background: qlineargradient(x1:0,y1:0,x2:1,y2:1, stop:0 #8a7440, stop:1 #5a4a22);"
+             " border: 1px solid #b8954a; border-radius: 4px; }"
+             "QScrollBar::handle:vertical { min-height: 20px; }"
+             "QScrollBar::handle:horizontal { min-width: 20px; }"
+             "QScrollBar::handle:hover { border-color: #f2d27a; }"
+             "QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; background: none; }"
+             "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"
+             "QAbstractScrollArea::corner { background: #12161d; }"
+             // Sliders: a sunken groove filled in bronze up to a gold knob.
+             "QSlider::groove:horizontal { height: 6px; background: #12161d; border: 1px solid #8a7440;"
+             " border-radius: 3px; }"
+             "QSlider::sub-page:horizontal { background: #8a7440; border: 1px solid #b8954a; border-radius: 3px; }"
+             "QSlider::handle:horizontal { width: 12px; margin: -5px 0px; border-radius: 6px;"
+             " border: 1px solid #20202a;"
+             " background: qradialgradient(cx:0.4, cy:0.35, radius:0.7, fx:0.4, fy:0.35,"
+             " stop:0 #fff0c0, stop:1 #c89a3a); }"
+             "QRadioButton, QCheckBox, QGroupBox { color: #e8e4d8; }"
+             "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: #d8b45a; }");
 }
 
 QImage archivePicture(const std::string& gameDir, const std::string& archive, const std::string& entry) {

@@ -1,5 +1,8 @@
 #include "app/title_page.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,13 +16,61 @@
 namespace sorvane {
 
 namespace {
+
 constexpr int kFadeSteps = 20, kMenuSteps = 10;
-}
+constexpr int kMainEntries = 3;  // はじめ, つづき, うらめん along the bottom; the rest in the corner
+
+// The name comes up at a constant alpha of 12 per step, the menu's plates at 25 per step from 30.
+qreal nameOpacity(int step) { return 12 * std::clamp(step, 0, kFadeSteps) / 255.0; }
+qreal menuOpacity(int step) { return std::min(255, 25 * (step - kFadeSteps) + 5) / 255.0; }
+
+// A title menu entry drawn from its three pictures: the base plate, the plate
+// at rest and the lit plate. As the menu appears the plate at rest blends in
+// over the base; afterwards the pointer or the focus lights it. Without its
+// pictures it is a button in the shell's style.
+class MenuPlate : public QPushButton {
+ public:
+  MenuPlate(const QString& caption, std::array<QImage, 3> states, QWidget* parent)
+      : QPushButton(caption, parent), states_(std::move(states)) {
+    for (const QImage& s : states_) pictured_ = pictured_ && !s.isNull();
+    setAttribute(Qt::WA_Hover);
+  }
+
+  bool pictured() const { return pictured_; }
+  QSize plateSize(QSize without) const { return pictured_ ? states_[0].size() : without; }
+  void setBlend(qreal blend) {
+    blend_ = blend;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (!pictured_) {
+      QPushButton::paintEvent(event);
+      return;
+    }
+    QPainter p(this);
+    const QImage& top = states_[underMouse() || hasFocus() ? 2 : 1];
+    if (blend_ < 1) {
+      p.drawImage(0, 0, states_[0]);
+      p.setOpacity(blend_);
+    }
+    p.drawImage(0, isDown() ? 2 : 0, top);  // pressed, the plate sinks a little
+  }
+
+ private:
+  std::array<QImage, 3> states_;
+  bool pictured_ = true;
+  qreal blend_ = 1;
+};
+
+}  // namespace
 
 TitlePage::TitlePage(const std::string& gameDir, QWidget* parent) : QWidget(parent) {
   setFixedSize(800, 600);
   setStyleSheet(shell::widgetStyle());
   background_ = shell::archivePicture(gameDir, "png.qda", "haikei1.png");
+  title_ = shell::archivePicture(gameDir, "png.qda", "title.png");
   timer_ = new QTimer(this);
   timer_->setInterval(20);
   connect(timer_, &QTimer::timeout, this, &TitlePage::tick);
@@ -28,8 +79,11 @@ TitlePage::TitlePage(const std::string& gameDir, QWidget* parent) : QWidget(pare
       {"はじめ", &TitlePage::onNewGame}, {"つづき", &TitlePage::onContinue}, {"うらめん", &TitlePage::onExtra},
       {"設定", &TitlePage::onSettings},  {"終了", &TitlePage::onQuit}};
   for (const auto& [caption, action] : entries) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setFont(style::font(22, true));
+    std::array<QImage, 3> states;
+    for (int s = 0; s < 3; ++s)
+      states[std::size_t(s)] = shell::archivePicture(gameDir, "bmp.qda", caption + std::to_string(s) + ".bmp");
+    auto* b = new MenuPlate(QString::fromUtf8(caption), std::move(states), this);
+    b->setFont(style::font(menu_.size() < kMainEntries ? 22 : 16, true));
     b->setFocusPolicy(Qt::StrongFocus);
     b->hide();
     b->installEventFilter(this);
@@ -57,24 +111,66 @@ void TitlePage::start(bool extraOpen) {
   update();
 }
 
+void TitlePage::layOutMenu() {
+  // The main entries side by side along the bottom edge, centred; the others
+  // small in the top right corner.
+  std::vector<MenuPlate*> row;
+  for (int i = 0; i < kMainEntries; ++i)
+    if (menu_[std::size_t(i)] != extra_ || extraOpen_) row.push_back(static_cast<MenuPlate*>(menu_[std::size_t(i)]));
+  // Pictured plates carry their own margins; plain buttons get a gap.
+  auto advance = [](MenuPlate* b) { return b->plateSize({140, 52}).width() + (b->pictured() ? 0 : 14); };
+  int width = 0;
+  for (MenuPlate* b : row) width += advance(b);
+  int x = (800 - width + (row.back()->pictured() ? 0 : 14)) / 2;
+  for (MenuPlate* b : row) {
+    const QSize size = b->plateSize({140, 52});
+    b->setGeometry(x, 600 - size.height() - (b->pictured() ? 0 : 40), size.width(), size.height());
+    x += advance(b);
+  }
+  int right = 800 - 8;
+  for (std::size_t i = menu_.size(); i-- > kMainEntries;) {
+    auto* b = static_cast<MenuPlate*>(menu_[i]);
+    const QSize size = b->plateSize({96, 34});
+    b->setGeometry(right - size.width(), 8, size.width(), size.height());
+    right -= size.width() + 2;
+  }
+}
+
 void TitlePage::tick() {
   ++step_;
   if (step_ == kFadeSteps + 1) {
-    // Lay the menu out as one row along the bottom, as the fade ends.
-    std::vector<QPushButton*> shown;
+    layOutMenu();
     for (QPushButton* b : menu_)
-      if (b != extra_ || extraOpen_) shown.push_back(b);
-    const int width = 140, gap = 14;
-    int x = (800 - int(shown.size()) * width - (int(shown.size()) - 1) * gap) / 2;
-    for (QPushButton* b : shown) {
-      b->setGeometry(x, 505, width, 52);
-      b->show();
-      x += width + gap;
-    }
-    shown.front()->setFocus();
+      if (b != extra_ || extraOpen_) b->show();
+    if (isVisible()) menu_.front()->setFocus();  // the title may already have given way to another page
+  }
+  if (step_ > kFadeSteps) {
+    for (QPushButton* b : menu_) static_cast<MenuPlate*>(b)->setBlend(menuOpacity(step_));
   }
   if (step_ >= kFadeSteps + kMenuSteps) timer_->stop();
   update();
+}
+
+void TitlePage::paintNameWithoutPicture(QPainter& p, qreal opacity) {
+  // A soft vignette keeps the name readable over any backdrop.
+  QRadialGradient shade(QPointF(400, 260), 520);
+  shade.setColorAt(0, QColor(10, 14, 24, 40));
+  shade.setColorAt(1, QColor(10, 14, 24, 200));
+  p.fillRect(rect(), shade);
+  p.setOpacity(opacity);
+  QFont name = style::font(96, true);
+  name.setLetterSpacing(QFont::AbsoluteSpacing, 6);
+  const QString title = QStringLiteral("Sorvane");
+  const int w = QFontMetrics(name).horizontalAdvance(title);
+  shell::outlinedText(p, QPointF((800 - w) / 2.0 + 4, 254), title, name, QColor(0, 0, 0, 120), QColor(0, 0, 0, 90), 4);
+  shell::outlinedText(p, QPointF((800 - w) / 2.0, 250), title, name, QColor(0xf6, 0xe3, 0xa8), QColor(0x5a, 0x3c, 0x12),
+                      4);
+  const QString sub = QStringLiteral("召喚の戦記");
+  const QFont subFont = style::font(30, true);
+  const int sw = QFontMetrics(subFont).horizontalAdvance(sub);
+  shell::outlinedText(p, QPointF((800 - sw) / 2.0, 310), sub, subFont, QColor(255, 255, 255), QColor(0x26, 0x2e, 0x3b),
+                      3);
+  p.setOpacity(1);
 }
 
 void TitlePage::paintEvent(QPaintEvent*) {
@@ -87,30 +183,19 @@ void TitlePage::paintEvent(QPaintEvent*) {
     return;
   }
   p.fillRect(rect(), QColor(0x10, 0x14, 0x1c));
-  const qreal fade = std::min(1.0, step_ / qreal(kFadeSteps));
   if (!background_.isNull()) p.drawImage(rect(), background_);
-  // A soft vignette keeps the name readable over any backdrop.
-  QRadialGradient shade(QPointF(400, 260), 520);
-  shade.setColorAt(0, QColor(10, 14, 24, 40));
-  shade.setColorAt(1, QColor(10, 14, 24, 200));
-  p.fillRect(rect(), shade);
-
-  p.setOpacity(fade);
-  QFont name = style::font(96, true);
-  name.setLetterSpacing(QFont::AbsoluteSpacing, 6);
-  const QString title = QStringLiteral("Sorvane");
-  const int w = QFontMetrics(name).horizontalAdvance(title);
-  shell::outlinedText(p, QPointF((800 - w) / 2.0 + 4, 254), title, name, QColor(0, 0, 0, 120), QColor(0, 0, 0, 90), 4);
-  shell::outlinedText(p, QPointF((800 - w) / 2.0, 250), title, name, QColor(0xf6, 0xe3, 0xa8), QColor(0x5a, 0x3c, 0x12), 4);
-  const QString sub = QStringLiteral("召喚の戦記");
-  const QFont subFont = style::font(30, true);
-  const int sw = QFontMetrics(subFont).horizontalAdvance(sub);
-  shell::outlinedText(p, QPointF((800 - sw) / 2.0, 310), sub, subFont, QColor(255, 255, 255), QColor(0x26, 0x2e, 0x3b), 3);
-  p.setOpacity(1);
-  if (step_ > kFadeSteps) {
-    // A band behind the menu.
-    const qreal menu = std::min(1.0, (step_ - kFadeSteps) / qreal(kMenuSteps));
-    p.setOpacity(menu);
+  if (!title_.isNull()) {
+    p.setOpacity(nameOpacity(step_));
+    p.drawImage(0, 0, title_);
+    p.setOpacity(1);
+  } else {
+    paintNameWithoutPicture(p, nameOpacity(step_) * 255 / 240);
+  }
+  // A band behind plain buttons, when the menu's pictures are missing.
+  const bool plain = std::any_of(menu_.begin(), menu_.begin() + kMainEntries,
+                                 [](QPushButton* b) { return !static_cast<MenuPlate*>(b)->pictured(); });
+  if (step_ > kFadeSteps && plain) {
+    p.setOpacity(menuOpacity(step_));
     shell::panel(p, QRectF(30, 490, 740, 82));
     p.setOpacity(1);
   }
@@ -130,7 +215,14 @@ void TitlePage::keyPressEvent(QKeyEvent* event) {
 bool TitlePage::eventFilter(QObject* watched, QEvent* event) {
   auto* b = qobject_cast<QPushButton*>(watched);
   if (!b) return false;
-  if (event->type() == QEvent::Enter && onHover) onHover();
+  if (event->type() == QEvent::Enter) {
+    b->setFocus();  // the pointer and the keys light one plate, never two
+    if (onHover) onHover();
+  }
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    // A plate still holding the keys while the title is hidden does nothing.
+    if (!b->isVisible()) return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     std::vector<QPushButton*> shown;

@@ -1,6 +1,8 @@
-// The title page: the background fades in under the game's name, then the
-// menu appears: はじめ (new game), つづき (load), うらめん (the extra stages,
-// once a job has cleared the campaign), 設定 and 終了. Up/Down and Enter work too.
+// The title page: the game's name (title.png) fades in over the backdrop,
+// then the menu plates blend in: はじめ (new game), つづき (load), うらめん
+// (the extra stages, once a job has cleared the campaign) along the bottom,
+// 設定 and 終了 in the top corner. A plate lights under the pointer or the
+// keyboard's focus; arrows move between them and Enter picks.
 #pragma once
 
 #include <functional>
@@ -37,14 +39,17 @@ class TitlePage : public QWidget {
 
  private:
   void tick();
+  void layOutMenu();
+  void paintNameWithoutPicture(QPainter& p, qreal opacity);
 
   QImage background_;
+  QImage title_;  // the name and its line with alpha; null when the archive lacks it
   QTimer* timer_;
   std::vector<QPushButton*> menu_;
   QPushButton* extra_;
   bool loading_ = false;
   bool extraOpen_ = false;
-  int step_ = 0;  // 0..20 the fade, 21..30 the menu
+  int step_ = 0;  // 0..20 the name fades in, 21..30 the menu
 };
 
 }  // namespace sorvane
