@@ -168,7 +168,10 @@ void PreparationPage::build() {
   abilities_ = new QListWidget(this);
   abilities_->setGeometry(380, 246, 410, 70);
   abilities_->setFont(style::font(12));
-  abilities_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Long descriptions wrap inside the box rather than run off under a scroll bar.
+  abilities_->setWordWrap(true);
+  abilities_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  abilities_->setResizeMode(QListView::Adjust);
   abilities_->setToolTip(QStringLiteral(
       "選択キャラの特殊能力が表示されます\nマスターならダブルクリックで特殊能力を[覚える/忘れる]\n◎覚えている特殊能力 ▲覚えていない特殊能力"));
   connect(abilities_, &QListWidget::itemDoubleClicked, this,
