@@ -30,8 +30,13 @@ SettingsDialog::SettingsDialog(const Settings& settings, const WindowSettings& w
   setWindowTitle(QStringLiteral("コンフィグ"));
   setStyleSheet(QStringLiteral("QDialog { background: #1b212b; }") + shell::widgetStyle());
   setFont(style::font(13));
+  // Compact, so the dialog fits over the 800 × 600 window.
   auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 6, 8, 8);
+  column->setSpacing(6);
   auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(2);
   column->addLayout(grid);
 
   const QString show = QStringLiteral("表示しない"), shown = QStringLiteral("表示する");
@@ -68,19 +73,20 @@ SettingsDialog::SettingsDialog(const Settings& settings, const WindowSettings& w
     connect(s, &QSlider::valueChanged, this, [this] {
       if (onVolume) onVolume(music_->value(), effects_->value());
     });
-  grid->addWidget(volumeBox, 4, 1);
+  grid->addWidget(volumeBox, 5, 1);
 
   // Story text faces: the installed faces of the game's kind (and the current one).
   auto* fontBox = new QGroupBox(QStringLiteral("フォント"));
   auto* fontColumn = new QVBoxLayout(fontBox);
   fonts_ = new QListWidget;
-  fonts_->setMaximumHeight(70);
+
   QStringList faces;
   for (const QString& f : QFontDatabase::families())
     if ((f.contains(QStringLiteral("HGS")) || f.contains(QStringLiteral("CJK JP"))) && !f.contains('@')) faces << f;
   const QString current = style::text(settings.fontFace);
   if (!faces.contains(current)) faces.prepend(current);
   fonts_->addItems(faces);
+  fonts_->setFixedHeight(fonts_->sizeHintForRow(0) * 3 + 2 * fonts_->frameWidth());  // three whole rows
   fonts_->setCurrentRow(int(faces.indexOf(current)));
   sample_ = new QLabel(QStringLiteral("フォント_aAあア亜0123"));
   auto showFace = [this](const QString& face) {
@@ -92,11 +98,11 @@ SettingsDialog::SettingsDialog(const Settings& settings, const WindowSettings& w
   showFace(current);
   fontColumn->addWidget(fonts_);
   fontColumn->addWidget(sample_);
-  grid->addWidget(fontBox, 5, 0, 1, 2);
+  grid->addWidget(fontBox, 5, 0);
   skipEnemy_ = pair(QStringLiteral("敵フェイズの演出"), QStringLiteral("見る"), QStringLiteral("省略"),
-                    window.skipComputerAnimations, 5, 2);
+                    window.skipComputerAnimations, 4, 1);
   addStoryBox(grid, 0);
-  grid->setColumnMinimumWidth(0, 240);  // the longest box titles stay whole
+  grid->setColumnMinimumWidth(0, 224);  // the longest box titles stay whole
 
   auto* ok = new QPushButton(QStringLiteral("設定"));
   auto* cancel = new QPushButton(QStringLiteral("やめる"));
@@ -154,7 +160,7 @@ void SettingsDialog::addStoryBox(QGridLayout* grid, int row) {
                        reading.ctrlSkipsUnread ? 1 : 0, inner, 3, 0);
   skipStory_ = choice(QStringLiteral("お話の表示"), {QStringLiteral("見る"), QStringLiteral("飛ばす")},
                       reading.skipStory ? 1 : 0, inner, 4, 0);
-  grid->addWidget(box, row, 2, 5, 1);
+  grid->addWidget(box, row, 2, 6, 1);
 }
 
 Settings SettingsDialog::settings() const {
