@@ -24,6 +24,7 @@
 #include "app/main_window.h"
 #include "app/scene_review.h"
 #include "app/shell.h"
+#include "app/story_page.h"
 #include "app/title_page.h"
 #include "campaign/settings.h"
 #include "campaign/user_files.h"
@@ -138,7 +139,10 @@ int main(int argc, char** argv) {
   auto gameSound = std::make_unique<sorvane::GameSound>(gameDir);
   sorvane::GameSound* audio = gameSound.get();
   sorvane::GameSession session(gameDir, std::move(gameSound));
-  if ((o.autoplay || !o.screenshot.empty()) && !o.speedGiven) o.settings.speed = sorvane::AnimationSpeed::Instant;
+  // A battle played or pictured from the command line runs at once; from the title the
+  // player's own speed holds (and is what the settings files keep).
+  if ((o.autoplay || !o.screenshot.empty()) && !o.speedGiven && !shellMode)
+    o.settings.speed = sorvane::AnimationSpeed::Instant;
   sorvane::MainWindow window(session, *art, o.settings);
   window.show();
 
@@ -165,7 +169,15 @@ int main(int argc, char** argv) {
     };
     shell->preloadMusic = [audio] { audio->preloadStandardMusic(); };
     shell->start();
-    if (o.prep) QTimer::singleShot(0, &window, [&] { shell->newGame(0, 0); });
+    if (o.prep)
+      QTimer::singleShot(0, &window, [&] {
+        // The picture is of the preparation page: the prologue is passed over for this
+        // run only, and the player's own story settings stay as they are kept.
+        sorvane::story::StorySettings passOver = shell->story().readerSettings();
+        passOver.skipStory = true;
+        shell->story().setReaderSettings(passOver);
+        shell->newGame(0, 0);
+      });
     if (!o.screenshot.empty())
       QTimer::singleShot(o.prep ? 300 : 1200, &window, [&] {
         if (!window.grab().save(QString::fromStdString(o.screenshot))) exitCode = 1;
