@@ -22,7 +22,7 @@ MainWindow::MainWindow(GameSession& session, const BattleArt& art, WindowSetting
   pages_ = new QStackedWidget(this);
   pages_->setGeometry(0, 0, 800, 600);
   title_ = new PlaceholderPage(QStringLiteral("Sorvane"), QStringLiteral("タイトル画面は準備中です"));
-  story_ = new StoryPage(nullptr, session_.sound());
+  story_ = new StoryPage(nullptr, session_.sound(), session_.state().gameDir);
   preparation_ = new PlaceholderPage(QStringLiteral("戦闘準備"), QStringLiteral("準備画面は準備中です"));
   battle_ = new BattlePage(session_, art, nullptr);
   for (QWidget* w : {static_cast<QWidget*>(title_), static_cast<QWidget*>(story_),

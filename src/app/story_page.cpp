@@ -57,9 +57,9 @@ QPushButton* makeLabel(const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-StoryPage::StoryPage(QWidget* parent, SoundOutput& sound)
+StoryPage::StoryPage(QWidget* parent, SoundOutput& sound, std::string gameDir)
     : QWidget(parent),
-      gameDir_(findGameDir()),
+      gameDir_(gameDir.empty() ? findGameDir() : std::move(gameDir)),
       sound_(sound),
       storySound_(sound),
       pictures_(gameDir_),

@@ -32,7 +32,8 @@ class StoryPage : public QWidget {
   Q_OBJECT
 
  public:
-  StoryPage(QWidget* parent, SoundOutput& sound);
+  // Reads its scenes, pictures and credits from `gameDir` (the game's data folder when empty).
+  StoryPage(QWidget* parent, SoundOutput& sound, std::string gameDir = {});
   ~StoryPage() override;
 
   // Plays scene `scene` as the player master `who` sees it: its variant for
