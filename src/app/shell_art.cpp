@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <vector>
 
+#include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QResource>
 #include <QStringList>
-#include <QtEndian>
+#include <QTemporaryDir>
 
 #include "data/archive/qda.h"
 #include "data/game_dir.h"
@@ -22,78 +23,13 @@ namespace {
 constexpr const char* kStyleSkins[] = {"button0.png", "button1.png", "button2.png", "button3.png", "button4.png",
                                        "button5.png", "well0.png",   "well1.png",   "frame.png",   "arrow.png"};
 constexpr const char* kPanelSkins[] = {"panel0.png", "panel1.png"};
-constexpr char kSkinRoot[] = "/sorvane-skins";
-
-// Style sheets read pictures by file name only, so the skins' PNG bytes are
-// handed to Qt's resource system as a bundle of its own binary form (version 1):
-// a header, a tree of one directory holding the files in the order of their
-// names' hashes, the data (each with its size before it) and the names (UTF-16).
-class ResourceBundle {
- public:
-  void add(const QString& name, const qda::Bytes& bytes) { files_.push_back({name, hash(name), bytes}); }
-
-  QByteArray build() {
-    std::sort(files_.begin(), files_.end(), [](const File& a, const File& b) { return a.hash < b.hash; });
-    QByteArray tree, data, names;
-    put32(tree, 0);  // the root: no name, a directory whose children start at node 1
-    put16(tree, kDirectory);
-    put32(tree, quint32(files_.size()));
-    put32(tree, 1);
-    for (const File& f : files_) {
-      put32(tree, quint32(names.size()));
-      put16(names, quint16(f.name.size()));
-      put32(names, f.hash);
-      for (const QChar c : f.name) put16(names, c.unicode());
-      put16(tree, 0);  // a plain file
-      put16(tree, 0);  // any territory
-      put16(tree, 1);  // the C language: the file every locale falls back to
-      put32(tree, quint32(data.size()));
-      put32(data, quint32(f.bytes.size()));
-      data.append(reinterpret_cast<const char*>(f.bytes.data()), qsizetype(f.bytes.size()));
-    }
-    QByteArray out("qres");
-    const quint32 header = 20;
-    put32(out, 1);
-    put32(out, header);
-    put32(out, header + quint32(tree.size()));
-    put32(out, header + quint32(tree.size() + data.size()));
-    return out + tree + data + names;
-  }
-
- private:
-  static constexpr quint16 kDirectory = 2;
-  struct File {
-    QString name;
-    quint32 hash;
-    qda::Bytes bytes;
-  };
-  // The resource system's hash of a name.
-  static quint32 hash(const QString& name) {
-    quint32 h = 0;
-    for (const QChar c : name) {
-      h = (h << 4) + c.unicode();
-      h ^= (h & 0xf0000000) >> 23;
-      h &= 0x0fffffff;
-    }
-    return h;
-  }
-  static void put16(QByteArray& b, quint16 v) {
-    char bytes[2];
-    qToBigEndian(v, bytes);
-    b.append(bytes, 2);
-  }
-  static void put32(QByteArray& b, quint32 v) {
-    char bytes[4];
-    qToBigEndian(v, bytes);
-    b.append(bytes, 4);
-  }
-  std::vector<File> files_;
-};
 
 struct Skins {
   std::map<std::string, QImage> pictures;  // by entry name; only those that decoded
-  QByteArray bundle;                       // kept alive for the resource system
-  bool styled = false;                     // every skin of the style sheet is there and registered
+  // Style sheets read pictures by file name only, so the skins' files are
+  // written once into a folder of this run's own, removed when the game ends.
+  std::unique_ptr<QTemporaryDir> folder;
+  bool styled = false;  // every skin of the style sheet is there and on disk
 
   const QImage* find(const std::string& name) const {
     const auto it = pictures.find(name);
@@ -103,7 +39,8 @@ struct Skins {
 
 Skins loadSkins(const std::string& gameDir) {
   Skins skins;
-  ResourceBundle bundle;
+  skins.folder = std::make_unique<QTemporaryDir>();
+  bool written = skins.folder->isValid();
   std::vector<const char*> names(std::begin(kStyleSkins), std::end(kStyleSkins));
   names.insert(names.end(), std::begin(kPanelSkins), std::end(kPanelSkins));
   for (const char* name : names) {
@@ -112,18 +49,16 @@ Skins loadSkins(const std::string& gameDir) {
       QImage image;
       if (!image.loadFromData(bytes.data(), static_cast<int>(bytes.size()))) continue;
       skins.pictures[name] = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-      bundle.add(QString::fromLatin1(name), bytes);
+      QFile file(skins.folder->filePath(QString::fromLatin1(name)));
+      written = written && file.open(QIODevice::WriteOnly) &&
+                file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) == qint64(bytes.size());
     } catch (const std::exception&) {
       // Missing: whatever wears this skin draws as it did without.
     }
   }
   const bool complete =
       std::all_of(std::begin(kStyleSkins), std::end(kStyleSkins), [&](const char* n) { return skins.find(n); });
-  if (complete) {
-    skins.bundle = bundle.build();
-    skins.styled = QResource::registerResource(reinterpret_cast<const uchar*>(skins.bundle.constData()),
-                                               QString::fromLatin1(kSkinRoot));
-  }
+  skins.styled = complete && written;
   return skins;
 }
 
@@ -133,7 +68,7 @@ const Skins& skins() {
 }
 
 QString url(const char* name) {
-  return QStringLiteral("url(:%1/%2)").arg(QString::fromLatin1(kSkinRoot), QString::fromLatin1(name));
+  return QStringLiteral("url(%1)").arg(skins().folder->filePath(QString::fromLatin1(name)));
 }
 
 // "url(…) top right bottom left stretch" for a skin: its corners are a third of each side.
