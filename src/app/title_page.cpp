@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include <QEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -30,14 +32,19 @@ qreal menuOpacity(int step) { return std::min(255, 25 * (step - kFadeSteps) + 5)
 // pictures it is a button in the shell's style.
 class MenuPlate : public QPushButton {
  public:
-  MenuPlate(const QString& caption, std::array<QImage, 3> states, QWidget* parent)
-      : QPushButton(caption, parent), states_(std::move(states)) {
+  MenuPlate(const QString& caption, QWidget* parent) : QPushButton(caption, parent) { setAttribute(Qt::WA_Hover); }
+
+  // A plate keeps its size and whether it had pictures while they are let go.
+  void setStates(std::array<QImage, 3> states) {
+    states_ = std::move(states);
+    pictured_ = true;
     for (const QImage& s : states_) pictured_ = pictured_ && !s.isNull();
-    setAttribute(Qt::WA_Hover);
+    if (pictured_) size_ = states_[0].size();
   }
+  void releaseStates() { states_ = {}; }
 
   bool pictured() const { return pictured_; }
-  QSize plateSize(QSize without) const { return pictured_ ? states_[0].size() : without; }
+  QSize plateSize(QSize without) const { return pictured_ ? size_ : without; }
   void setBlend(qreal blend) {
     blend_ = blend;
     update();
@@ -60,29 +67,27 @@ class MenuPlate : public QPushButton {
 
  private:
   std::array<QImage, 3> states_;
-  bool pictured_ = true;
+  bool pictured_ = false;
+  QSize size_;
   qreal blend_ = 1;
 };
 
+const char* const kMenuCaptions[] = {"はじめ", "つづき", "うらめん", "設定", "終了"};
+
 }  // namespace
 
-TitlePage::TitlePage(const std::string& gameDir, QWidget* parent) : QWidget(parent) {
+TitlePage::TitlePage(const std::string& gameDir, QWidget* parent) : QWidget(parent), gameDir_(gameDir) {
   setFixedSize(800, 600);
   setStyleSheet(shell::widgetStyle());
-  background_ = shell::archivePicture(gameDir, "png.qda", "haikei1.png");
-  title_ = shell::archivePicture(gameDir, "png.qda", "title.png");
   timer_ = new QTimer(this);
   timer_->setInterval(20);
   connect(timer_, &QTimer::timeout, this, &TitlePage::tick);
 
-  const std::pair<const char*, std::function<void()> TitlePage::*> entries[] = {
-      {"はじめ", &TitlePage::onNewGame}, {"つづき", &TitlePage::onContinue}, {"うらめん", &TitlePage::onExtra},
-      {"設定", &TitlePage::onSettings},  {"終了", &TitlePage::onQuit}};
-  for (const auto& [caption, action] : entries) {
-    std::array<QImage, 3> states;
-    for (int s = 0; s < 3; ++s)
-      states[std::size_t(s)] = shell::archivePicture(gameDir, "bmp.qda", caption + std::to_string(s) + ".bmp");
-    auto* b = new MenuPlate(QString::fromUtf8(caption), std::move(states), this);
+  const std::function<void()> TitlePage::*actions[] = {&TitlePage::onNewGame, &TitlePage::onContinue,
+                                                        &TitlePage::onExtra, &TitlePage::onSettings, &TitlePage::onQuit};
+  for (std::size_t i = 0; i < std::size(kMenuCaptions); ++i) {
+    const auto action = actions[i];
+    auto* b = new MenuPlate(QString::fromUtf8(kMenuCaptions[i]), this);
     b->setFont(style::font(menu_.size() < kMainEntries ? 22 : 16, true));
     b->setFocusPolicy(Qt::StrongFocus);
     b->hide();
@@ -96,6 +101,33 @@ TitlePage::TitlePage(const std::string& gameDir, QWidget* parent) : QWidget(pare
   extra_ = menu_[2];
 }
 
+void TitlePage::loadPictures() {
+  if (picturesLoaded_) return;
+  picturesLoaded_ = true;
+  background_ = shell::archivePicture(gameDir_, "png.qda", "haikei1.png");
+  title_ = shell::archivePicture(gameDir_, "png.qda", "title.png");
+  for (std::size_t i = 0; i < menu_.size(); ++i) {
+    std::array<QImage, 3> states;
+    for (int s = 0; s < 3; ++s)
+      states[std::size_t(s)] =
+          shell::archivePicture(gameDir_, "bmp.qda", kMenuCaptions[i] + std::to_string(s) + ".bmp");
+    static_cast<MenuPlate*>(menu_[i])->setStates(std::move(states));
+  }
+}
+
+void TitlePage::releasePictures() {
+  picturesLoaded_ = false;
+  background_ = {};
+  title_ = {};
+  for (QPushButton* b : menu_) static_cast<MenuPlate*>(b)->releaseStates();
+}
+
+void TitlePage::hideEvent(QHideEvent* event) {
+  // Minimising the window is not leaving the title.
+  if (!event->spontaneous()) releasePictures();
+  QWidget::hideEvent(event);
+}
+
 void TitlePage::showLoading() {
   loading_ = true;
   for (QPushButton* b : menu_) b->hide();
@@ -103,6 +135,7 @@ void TitlePage::showLoading() {
 }
 
 void TitlePage::start(bool extraOpen) {
+  loadPictures();
   loading_ = false;
   extraOpen_ = extraOpen;
   step_ = 0;

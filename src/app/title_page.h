@@ -2,7 +2,8 @@
 // then the menu plates blend in: はじめ (new game), つづき (load), うらめん
 // (the extra stages, once a job has cleared the campaign) along the bottom,
 // 設定 and 終了 in the top corner. A plate lights under the pointer or the
-// keyboard's focus; arrows move between them and Enter picks.
+// keyboard's focus; arrows move between them and Enter picks. The pictures
+// are read when the sequence starts and let go while the game is elsewhere.
 #pragma once
 
 #include <functional>
@@ -36,17 +37,22 @@ class TitlePage : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
+  void loadPictures();
+  void releasePictures();
   void tick();
   void layOutMenu();
   void paintNameWithoutPicture(QPainter& p, qreal opacity);
 
+  std::string gameDir_;
   QImage background_;
   QImage title_;  // the name and its line with alpha; null when the archive lacks it
   QTimer* timer_;
   std::vector<QPushButton*> menu_;
   QPushButton* extra_;
+  bool picturesLoaded_ = false;
   bool loading_ = false;
   bool extraOpen_ = false;
   int step_ = 0;  // 0..20 the name fades in, 21..30 the menu
