@@ -1,5 +1,7 @@
 #include "app/story_pictures.h"
 
+#include <set>
+
 #include "data/archive/qda.h"
 #include "story/characters.h"
 #include "story/cues.h"
@@ -61,8 +63,10 @@ void StoryPictures::openScene(const story::Script& script) {
   release();
   // The skip command fades to the empty background, so every scene needs it.
   backdrops_[story::kEmptyBackdrop] = load(std::string(story::kEmptyBackdrop) + ".png");
+  std::map<int, std::set<int>> shown;  // the expressions each character is placed with
   for (std::size_t i = 1; i < script.lines.size(); ++i) {
     const story::ScriptLine line = story::ParseLine(script.lines[i]);
+    for (const story::Placement& p : line.placements) shown[p.character].insert(p.expression);
     if (line.command != story::Command::Backdrop) continue;
     std::string name;
     try {
@@ -72,14 +76,20 @@ void StoryPictures::openScene(const story::Script& script) {
     }
     if (!backdrops_.contains(name)) backdrops_[name] = load(name + ".png");
   }
+  // Only the faces the scene shows are read: a bust takes 750 kB, and a
+  // character declares up to six of them.
   const auto& characters = story::StoryCharacters();
   for (int c : script.header.characters) {
     if (c < 0 || c >= static_cast<int>(characters.size()) || faces_.contains(c)) continue;
     const std::string stem(characters[c].stem);
-    const QImage mask = load(stem + "a.png");
     std::vector<QImage>& faces = faces_[c];
-    for (int e = 0; e < characters[c].expressions; ++e)
-      faces.push_back(mergeAlpha(load(stem + std::to_string(e) + ".png"), mask));
+    faces.resize(static_cast<std::size_t>(characters[c].expressions));
+    const std::set<int>& expressions = shown[c];
+    if (expressions.empty()) continue;
+    const QImage mask = load(stem + "a.png");
+    for (int e : expressions)
+      if (e >= 0 && e < characters[c].expressions)
+        faces[static_cast<std::size_t>(e)] = mergeAlpha(load(stem + std::to_string(e) + ".png"), mask);
   }
 }
 

@@ -28,7 +28,7 @@ class StoryPictures {
   explicit StoryPictures(std::string gameDir);
 
   // Reads everything `script` shows: the backgrounds its "#hai" lines name and
-  // the faces of the characters its header declares. A picture that cannot be
+  // the faces its "#ci@" lines place of the characters its header declares. A picture that cannot be
   // read is left empty (the scene shows nothing there) and named in problems().
   void openScene(const story::Script& script);
   // Builds the message window from "fa.png" and "f<colour>.png" (0..4; others read as 0).

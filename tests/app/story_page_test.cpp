@@ -21,6 +21,9 @@
 #include "app/credits_roll.h"
 #include "app/read_pages_file.h"
 #include "app/story_pictures.h"
+#include "data/game_dir.h"
+#include "story/characters.h"
+#include "story/scene_variants.h"
 
 namespace sorvane::testing {
 namespace {
@@ -310,6 +313,29 @@ TEST(StoryPictures, MergeAlphaTakesTheMasksBlueAndLeavesWhatItDoesNotCoverClear)
   EXPECT_EQ(qAlpha(merged.pixel(1, 0)), 0);
   EXPECT_EQ(qAlpha(merged.pixel(2, 0)), 0) << "right of the mask";
   EXPECT_EQ(qAlpha(merged.pixel(0, 1)), 0) << "below the mask";
+}
+
+TEST(StoryPictures, ASceneReadsTheFacesItPlacesAndNoOthers) {
+  // Scene 15 declares five characters of up to six faces and places eight of them.
+  const std::string dir = findGameDir();
+  const story::SceneScript scene = story::LoadSceneScript(dir + "dat.qda", 15, {});
+  std::set<std::pair<int, int>> placed;
+  for (const std::string& line : scene.script.lines)
+    for (const story::Placement& p : story::ParseLine(line).placements) placed.insert({p.character, p.expression});
+  ASSERT_FALSE(placed.empty());
+  StoryPictures pictures(dir);
+  pictures.openScene(scene.script);
+  EXPECT_TRUE(pictures.problems().empty());
+  int read = 0;
+  for (int c : scene.script.header.characters)
+    for (int e = 0; e < story::StoryCharacters()[std::size_t(c)].expressions; ++e) {
+      const bool shown = placed.contains({c, e});
+      EXPECT_EQ(!pictures.portrait(c, e).isNull(), shown) << "character " << c << " face " << e;
+      read += shown;
+    }
+  EXPECT_GT(read, 1);
+  pictures.release();
+  EXPECT_TRUE(pictures.portrait(placed.begin()->first, placed.begin()->second).isNull());
 }
 
 TEST(ReadPagesFile, KeepsWellFormedLinesAndPassesOverTheRest) {
