@@ -44,10 +44,17 @@ std::string SdlOutput::driver() const {
 
 bool SdlOutput::loadEffect(int channel, std::span<const uint8_t> wavFile) {
   if (!open_ || channel < 0 || channel >= static_cast<int>(chunks_.size())) return false;
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wavFile.data(), static_cast<int>(wavFile.size())), 1);
+  Mix_Chunk* converted = Mix_LoadWAV_RW(SDL_RWFromConstMem(wavFile.data(), static_cast<int>(wavFile.size())), 1);
+  if (!converted) return false;
+  // SDL converts through a buffer several times the result's size and keeps
+  // all of it; the samples are copied out at their size instead.
+  std::vector<uint8_t> samples(converted->abuf, converted->abuf + converted->alen);
+  Mix_FreeChunk(converted);
+  Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples.data(), static_cast<Uint32>(samples.size()));
   if (!chunk) return false;
-  if (chunks_[channel]) Mix_FreeChunk(chunks_[channel]);
+  if (chunks_[channel]) Mix_FreeChunk(chunks_[channel]);  // stops the channel playing it
   chunks_[channel] = chunk;
+  samples_[channel] = std::move(samples);  // the vector's buffer moves with it
   return true;
 }
 
@@ -88,6 +95,7 @@ void SdlOutput::close() {
     if (chunk) Mix_FreeChunk(chunk);
     chunk = nullptr;
   }
+  for (std::vector<uint8_t>& samples : samples_) samples = {};
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   open_ = false;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 struct Mix_Chunk;
 
@@ -45,6 +46,8 @@ class SdlOutput {
 
   bool open_ = false;
   std::array<Mix_Chunk*, 50> chunks_{};
+  // Each chunk's samples in the device's format, held here at their exact size.
+  std::array<std::vector<uint8_t>, 50> samples_{};
 };
 
 }  // namespace sorvane::sound
