@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QHideEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -13,18 +14,16 @@
 namespace sorvane {
 
 BattlefieldView::BattlefieldView(const Battle& battle, const BattleArt& art, const BoardMarks& marks, QWidget* parent)
-    : QWidget(parent), battle_(battle), art_(art), marks_(marks),
-      picture_(kFieldWidth, kFieldHeight, QImage::Format_ARGB32_Premultiplied) {
+    : QWidget(parent), battle_(battle), art_(art), marks_(marks) {
   setFixedSize(kViewWidth, kViewHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  picture_.fill(Qt::black);
 }
 
 void BattlefieldView::refresh() {
   // On a scaled screen the picture is painted at the screen's pixels, so its
   // lines and numbers stay sharp.
   const qreal ratio = devicePixelRatioF();
-  if (picture_.devicePixelRatio() != ratio) {
+  if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
     picture_ = QImage(QSize(kFieldWidth, kFieldHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
     picture_.setDevicePixelRatio(ratio);
   }
@@ -32,6 +31,17 @@ void BattlefieldView::refresh() {
   paintBattlefield(p, battle_, art_, marks_);
   p.end();
   update();
+}
+
+void BattlefieldView::showEvent(QShowEvent* event) {
+  if (picture_.isNull()) refresh();
+  QWidget::showEvent(event);
+}
+
+void BattlefieldView::hideEvent(QHideEvent* event) {
+  // 3.6 MB the story and the preparation page can use; minimising keeps it.
+  if (!event->spontaneous()) picture_ = QImage();
+  QWidget::hideEvent(event);
 }
 
 void BattlefieldView::setScrollPos(QPoint pos) {
@@ -104,6 +114,7 @@ void BattlefieldView::paintPreview(QPainter& p) {
 
 void BattlefieldView::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  if (picture_.isNull()) p.fillRect(rect(), Qt::black);  // not painted yet
   const qreal ratio = picture_.devicePixelRatio();
   p.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), picture_,
               QRectF(QPointF(scroll_) * ratio, QSizeF(size()) * ratio));

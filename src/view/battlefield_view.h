@@ -1,7 +1,8 @@
 // The battlefield: the 1080 x 840 picture of the map seen through a 600 x 480
 // view at the top left of the battle page. Scrolls with the minimap, by
 // dragging with the left button and with the wheel; carries the overlays of
-// the animations (a cell being animated, a floating text, a banner).
+// the animations (a cell being animated, a floating text, a banner). The
+// picture is let go while the battle page is hidden and painted again on return.
 #pragma once
 
 #include <QImage>
@@ -55,6 +56,8 @@ class BattlefieldView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void paintPreview(QPainter& p);
