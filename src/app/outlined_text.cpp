@@ -14,28 +14,47 @@ namespace sorvane {
 namespace {
 
 // A page shows at most a speaker, three lines and a mark, and typing adds one
-// new prefix per frame: a few dozen recent texts cover every repaint.
+// new prefix per frame: a few dozen recent texts cover every repaint. A line
+// as a picture takes up to 200 kB, so the pictures are also held to a budget.
 constexpr std::size_t kKept = 64;
+constexpr qsizetype kKeptPictureBytes = 4 << 20;
 
 template <typename Value>
 class Recent {
  public:
+  explicit Recent(qsizetype budget = 0) : budget_(budget) {}
+
   Value* find(const QString& key) {
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
-      if (it->first == key) {
+      if (it->key == key) {
         entries_.splice(entries_.begin(), entries_, it);
-        return &entries_.front().second;
+        return &entries_.front().value;
       }
     return nullptr;
   }
-  Value& add(QString key, Value value) {
-    entries_.emplace_front(std::move(key), std::move(value));
-    if (entries_.size() > kKept) entries_.pop_back();
-    return entries_.front().second;
+  // `cost` counts against the budget, when there is one; the newest entry always stays.
+  Value& add(QString key, Value value, qsizetype cost = 0) {
+    entries_.push_front({std::move(key), std::move(value), cost});
+    total_ += cost;
+    while (entries_.size() > 1 && (entries_.size() > kKept || (budget_ > 0 && total_ > budget_))) {
+      total_ -= entries_.back().cost;
+      entries_.pop_back();
+    }
+    return entries_.front().value;
+  }
+  void clear() {
+    entries_.clear();
+    total_ = 0;
   }
 
  private:
-  std::list<std::pair<QString, Value>> entries_;
+  struct Entry {
+    QString key;
+    Value value;
+    qsizetype cost;
+  };
+  std::list<Entry> entries_;
+  qsizetype budget_, total_ = 0;
 };
 
 struct TextPicture {
@@ -63,6 +82,16 @@ TextPicture render(const QString& text, const OutlinedStyle& style, qreal ratio)
   return {std::move(image), QPointF(at.topLeft())};
 }
 
+Recent<QPainterPath>& recentPaths() {
+  static Recent<QPainterPath> paths;
+  return paths;
+}
+
+Recent<TextPicture>& recentPictures() {
+  static Recent<TextPicture> pictures(kKeptPictureBytes);
+  return pictures;
+}
+
 }  // namespace
 
 QFont storyFont(int pixels) {
@@ -74,7 +103,7 @@ QFont storyFont(int pixels) {
 }
 
 const QPainterPath& textPath(const QString& text, const QFont& font) {
-  static Recent<QPainterPath> paths;
+  Recent<QPainterPath>& paths = recentPaths();
   QString key = font.key() + QChar(0) + text;
   if (const QPainterPath* known = paths.find(key)) return *known;
   QPainterPath path;
@@ -86,7 +115,7 @@ void drawOutlinedText(QPainter& painter, QPointF topLeft, const QString& text, c
   if (text.isEmpty()) return;
   // Stroking outlines is the costly part of a frame: each text is drawn once
   // into a picture at the screen's pixel ratio and copied from then on.
-  static Recent<TextPicture> pictures;
+  Recent<TextPicture>& pictures = recentPictures();
   const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
   QString key = QStringLiteral("%1|%2|%3|%4|%5|")
                     .arg(style.font.key())
@@ -96,8 +125,17 @@ void drawOutlinedText(QPainter& painter, QPointF topLeft, const QString& text, c
                     .arg(ratio) +
                 text;
   const TextPicture* picture = pictures.find(key);
-  if (!picture) picture = &pictures.add(std::move(key), render(text, style, ratio));
+  if (!picture) {
+    TextPicture made = render(text, style, ratio);
+    const qsizetype bytes = made.image.sizeInBytes();
+    picture = &pictures.add(std::move(key), std::move(made), bytes);
+  }
   painter.drawImage(topLeft + picture->offset, picture->image);
+}
+
+void forgetOutlinedText() {
+  recentPaths().clear();
+  recentPictures().clear();
 }
 
 }  // namespace sorvane

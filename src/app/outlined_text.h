@@ -30,4 +30,7 @@ void drawOutlinedText(QPainter& painter, QPointF topLeft, const QString& text, c
 // Paths of recent texts are kept, since a page repaints the same lines every frame.
 const QPainterPath& textPath(const QString& text, const QFont& font);
 
+// Lets the kept paths and pictures go, once the page that wrote them is hidden.
+void forgetOutlinedText();
+
 }  // namespace sorvane

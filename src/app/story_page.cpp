@@ -14,6 +14,7 @@
 
 #include "app/credits_roll.h"
 #include "app/game_dialog.h"
+#include "app/outlined_text.h"
 #include "app/read_pages_file.h"
 #include "data/game_dir.h"
 #include "story/scene_numbers.h"
@@ -328,6 +329,7 @@ void StoryPage::showEvent(QShowEvent* event) {
 
 void StoryPage::hideEvent(QHideEvent* event) {
   setCtrl(false);
+  if (!event->spontaneous()) forgetOutlinedText();
   QWidget::hideEvent(event);
 }
 

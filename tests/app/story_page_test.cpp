@@ -15,10 +15,12 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include "app/credits_roll.h"
+#include "app/outlined_text.h"
 #include "app/read_pages_file.h"
 #include "app/story_pictures.h"
 #include "data/game_dir.h"
@@ -336,6 +338,24 @@ TEST(StoryPictures, ASceneReadsTheFacesItPlacesAndNoOthers) {
   EXPECT_GT(read, 1);
   pictures.release();
   EXPECT_TRUE(pictures.portrait(placed.begin()->first, placed.begin()->second).isNull());
+}
+
+TEST(OutlinedText, ALineDrawsTheSameAfterManyOthersHaveComeAndGone) {
+  // More lines than the kept pictures hold, so the first is made again.
+  const OutlinedStyle style{storyFont(28), Qt::white, QColor(80, 80, 80), 2};
+  auto draw = [&](const QString& text) {
+    QImage page(760, 60, QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::black);
+    QPainter p(&page);
+    drawOutlinedText(p, QPointF(4, 4), text, style);
+    return page;
+  };
+  const QString first = QStringLiteral("一行目の長い台詞が、ここに書かれています。");
+  const QImage before = draw(first);
+  for (int i = 0; i < 120; ++i) draw(first + QString::number(i));
+  EXPECT_EQ(draw(first), before);
+  forgetOutlinedText();
+  EXPECT_EQ(draw(first), before);
 }
 
 TEST(ReadPagesFile, KeepsWellFormedLinesAndPassesOverTheRest) {
