@@ -27,9 +27,10 @@ class StoryPictures {
 
   explicit StoryPictures(std::string gameDir);
 
-  // Reads everything `script` shows: the backgrounds its "#hai" lines name and
-  // the faces its "#ci@" lines place of the characters its header declares. A picture that cannot be
-  // read is left empty (the scene shows nothing there) and named in problems().
+  // Reads everything `script` shows: the backgrounds its "#hai" lines name and,
+  // of the characters its header declares, the faces its "#ci@" lines place.
+  // A picture that cannot be read is left empty (the scene shows nothing
+  // there) and named in problems().
   void openScene(const story::Script& script);
   // Builds the message window from "fa.png" and "f<colour>.png" (0..4; others read as 0).
   void setFrameColour(int colour);

@@ -33,13 +33,9 @@ void BattlefieldView::refresh() {
   update();
 }
 
-void BattlefieldView::showEvent(QShowEvent* event) {
-  if (picture_.isNull()) refresh();
-  QWidget::showEvent(event);
-}
-
 void BattlefieldView::hideEvent(QHideEvent* event) {
   // 3.6 MB the story and the preparation page can use; minimising keeps it.
+  // Showing the battle page paints the battle again (MainWindow::showPage).
   if (!event->spontaneous()) picture_ = QImage();
   QWidget::hideEvent(event);
 }

@@ -2,7 +2,8 @@
 // view at the top left of the battle page. Scrolls with the minimap, by
 // dragging with the left button and with the wheel; carries the overlays of
 // the animations (a cell being animated, a floating text, a banner). The
-// picture is let go while the battle page is hidden and painted again on return.
+// picture is let go while the battle page is hidden and made again by the
+// next refresh.
 #pragma once
 
 #include <QImage>
@@ -56,7 +57,6 @@ class BattlefieldView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
