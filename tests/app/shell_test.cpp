@@ -1,5 +1,7 @@
 // The game's main paths through the window: a new game to its first battle,
 // saving and loading, a damaged save, and the settings kept across a restart.
+#include <cstdlib>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -127,6 +129,13 @@ namespace sorvane::testing {
 namespace {
 
 TEST_F(ShellTest, WinningTheLastStageRollsTheCreditsAndReturnsToTheTitle) {
+  window->show();  // pages hidden and shown again let their pictures go and read them back
+  const QPoint onBackdrop(700, 360);
+  // The name fading in over it may differ by a step between the two looks.
+  auto near = [](QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) <= 8 && std::abs(qGreen(a) - qGreen(b)) <= 8 && std::abs(qBlue(a) - qBlue(b)) <= 8;
+  };
+  const QRgb backdrop = window->grab().toImage().pixel(onBackdrop);
   shell->newGame(0, 0);
   s().storyStage = 14;
   shell->preparation().button(QStringLiteral("進む"))->click();
@@ -139,6 +148,7 @@ TEST_F(ShellTest, WinningTheLastStageRollsTheCreditsAndReturnsToTheTitle) {
   QApplication::sendEvent(&shell->story(), &escape);
   settle(50);
   EXPECT_EQ(window->page(), Page::Title);
+  EXPECT_TRUE(near(window->grab().toImage().pixel(onBackdrop), backdrop)) << "the title's pictures are read again";
   EXPECT_EQ(s().D->jobOpen[0], 1);
   // The progress file holds the cleared job for the next start.
   open();
